@@ -25,6 +25,9 @@ QString askForFolder(const QString &title, const QString &start)
 }
 
 const QString kProcessModule = QStringLiteral("VevOdaraMotion");
+
+static_assert(MachineClock::kHwclockTimeoutMs < Watchdog::kTimeoutSeconds * 1000,
+              "a clock read-back must not outlast the watchdog");
 } // namespace
 
 const QString Tavrio::kUpdateProgram = QStringLiteral("/home/rvk/Public/QZLaser/Bootload");
