@@ -7,7 +7,7 @@ import "workmaterial.js" as M
 // the page is rebuilt each time it is shown.
 Item {
     id: root
-    objectName: "workArea"
+    objectName: "workAreaPage"
 
     readonly property real sw: dShowRatio_W
     readonly property real sh: dShowRatio_H

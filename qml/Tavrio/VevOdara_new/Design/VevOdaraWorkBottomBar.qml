@@ -5,7 +5,7 @@ import "workmaterial.js" as M
 // chosen material. While the press runs only stop is live.
 Item {
     id: root
-    objectName: "workBottomBar"
+    objectName: "workBottomBarPage"
 
     readonly property real sw: dShowRatio_W
     readonly property real sh: dShowRatio_H

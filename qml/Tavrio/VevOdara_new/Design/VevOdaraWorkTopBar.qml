@@ -5,7 +5,7 @@ import "workmaterial.js" as M
 // pressure level in another.
 Item {
     id: root
-    objectName: "workTopBar"
+    objectName: "workTopBarPage"
 
     readonly property real sw: dShowRatio_W
     readonly property real sh: dShowRatio_H

@@ -5,7 +5,7 @@ import "../workmaterial.js" as M
 // The status strip of the application view: clock, ambient temperature and humidity.
 Item {
     id: root
-    objectName: "materialStatusBar"
+    objectName: "materialStatusBarPage"
 
     readonly property real sw: dShowRatio_W
     readonly property real sh: dShowRatio_H
