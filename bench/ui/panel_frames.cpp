@@ -1,0 +1,112 @@
+// The panel started exactly as its own main() starts it, with two measuring hooks:
+//   --first-frame      print "first-frame" once a frame showing the work screen is on the screen
+//   --build-times N    then build the work frame and the application frame N times each and
+//                      print the median time of one show_qml call of each, in milliseconds
+#include "acppmain.h"
+#include "appresources.h"
+#include "baseparameter.h"
+#include "paths.h"
+#include "printlog.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlExpression>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTextCodec>
+#include <QTimer>
+#include <QTranslator>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+bool hasItem(QQuickItem *root, const QString &name)
+{
+    if (!root)
+        return false;
+    if (root->objectName() == name)
+        return true;
+    const auto children = root->childItems();
+    return std::any_of(children.begin(), children.end(),
+                       [&](QQuickItem *c) { return hasItem(c, name); });
+}
+
+double median(QVector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0 : v.at(v.size() / 2);
+}
+
+// Times one show_qml of url in the window's page area; the page it replaces is torn down
+// before the clock starts.
+double timeShow(QQuickWindow *window, const QString &url)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QQmlExpression show(qmlContext(window), window,
+                        QStringLiteral("show_qml(\"%1\", m_root)").arg(url));
+    QElapsedTimer clock;
+    clock.start();
+    show.evaluate();
+    const double ms = clock.nsecsElapsed() / 1e6;
+    if (show.hasError())
+        std::fprintf(stderr, "%s\n", qPrintable(show.error().toString()));
+    return ms;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Some organization"));
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    PrintLog::install_message_handler();
+    AppResources::init();
+    const QStringList args = app.arguments();
+    const int buildRuns =
+        args.contains(QStringLiteral("--build-times"))
+            ? args.value(args.indexOf(QStringLiteral("--build-times")) + 1).toInt()
+            : 0;
+
+    GlobalPara *para = GlobalPara::get_instance();
+    para->init_parameters(QStringLiteral("%1/Config/").arg(Paths::projectDir()));
+    QTranslator translator;
+    Startup::installTranslation(app, translator);
+    Startup::installApplicationFont();
+
+    ACppMain cppMain;
+    cppMain.init_all();
+    auto *window = qobject_cast<QQuickWindow *>(cppMain._engine->rootObjects().value(0));
+    if (!window)
+        return 1;
+
+    bool reported = false;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&] {
+        if (reported || !hasItem(window->contentItem(), QStringLiteral("workDestTemp")))
+            return;
+        reported = true;
+        std::printf("first-frame\n");
+        std::fflush(stdout);
+        if (buildRuns <= 0)
+            return;
+        QTimer::singleShot(0, &app, [&] {
+            QVector<double> work, application;
+            for (int i = 0; i < buildRuns; ++i) {
+                work << timeShow(window, QStringLiteral("qrc:/VevOdara_new/VevOdaraDesigner.qml"));
+                application << timeShow(
+                    window, QStringLiteral("qrc:/VevOdara_new/Design/ApplicationDesigner.qml"));
+            }
+            std::printf("build-work-ms %.2f\nbuild-application-ms %.2f\n", median(work),
+                        median(application));
+            std::fflush(stdout);
+            app.quit();
+        });
+    });
+    const int code = app.exec();
+    para->save();
+    return code;
+}
