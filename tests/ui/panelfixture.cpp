@@ -57,6 +57,39 @@ bool PanelFixture::start()
     return QTest::qWaitFor([this] { return exists(QStringLiteral("workDestTemp")); }, 10000);
 }
 
+bool PanelFixture::reset()
+{
+    const QString library = QStringLiteral("Config/TechLibrary/MainMaterial");
+    QDir(m_home.file(library)).removeRecursively();
+    if (!TestHome::copyTree(QStringLiteral(TAVRIO_SEED_DIR "/") + library, m_home.file(library)))
+        return false;
+    QDir().mkpath(m_home.file(library + QStringLiteral("/Guest/SelfMaterial")));
+    const QList<QPair<const char *, const char *>> rest = {{"m_curUserName", "Guest"},
+                                                           {"m_lastUserName", "Guest"},
+                                                           {"m_strMaterialSelNameIndex", "0"},
+                                                           {"m_strMaterialSelName", "主界面"},
+                                                           {"m_nCurTemeratureUnit", "0"},
+                                                           {"m_nUseSeparateCounter", "0"},
+                                                           {"m_nFirstOnTemper", "0"},
+                                                           {"m_nNeedRunBee", "1"},
+                                                           {"m_nTempUp", "1"},
+                                                           {"m_nNeedSetPara", "0"},
+                                                           {"m_nTabBarIndex", "1"},
+                                                           {"m_nRunSide", "0"}};
+    for (const auto &p : rest)
+        setPara(QString::fromLatin1(p.first), QString::fromUtf8(p.second));
+    const QList<QPair<int, const char *>> idle = {
+        {99, "250"}, {103, "0"}, {110, "0"}, {122, "0"}, {130, "0"}};
+    for (const auto &r : idle)
+        m_controller.setRegister(r.first, QString::fromLatin1(r.second));
+    evaluate(QStringLiteral("clear_childs(m_front)"));
+    showWorkScreen();
+    if (!exists(QStringLiteral("workDestTemp")) || !waitStatusReplies(2))
+        return false;
+    m_controller.clearWrites();
+    return true;
+}
+
 QQuickItem *PanelFixture::item(const QString &objectName) const
 {
     return m_window ? findVisible(m_window->contentItem(), objectName) : nullptr;

@@ -22,6 +22,10 @@ public:
 
     // Starts the panel and waits for the work screen; false when it did not come up.
     bool start();
+    // Brings a running panel back to a freshly installed one at rest on the work screen: default
+    // material library, the guest's first material, an idle controller, no dialogs, nothing
+    // recorded on the wire.
+    bool reset();
 
     ScriptedController &controller() { return m_controller; }
     TestHome &home() { return m_home; }

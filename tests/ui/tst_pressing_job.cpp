@@ -11,8 +11,9 @@ class TestPressingJob : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
-    void cleanup();
+    void cleanupTestCase();
 
     void startAndStop();
     void actualTemperature_data();
@@ -48,16 +49,20 @@ private:
     std::unique_ptr<PanelFixture> panel;
 };
 
-void TestPressingJob::init()
+// One panel serves all cases, as one panel serves its operator all day; each case starts from
+// a fresh library and the work screen at rest.
+void TestPressingJob::initTestCase()
 {
     panel = std::make_unique<PanelFixture>();
     QVERIFY(panel->start());
-    // The start-up batch has gone out once the poll answers.
-    QVERIFY(panel->waitStatusReplies(2));
-    panel->controller().clearWrites();
 }
 
-void TestPressingJob::cleanup()
+void TestPressingJob::init()
+{
+    QVERIFY(panel->reset());
+}
+
+void TestPressingJob::cleanupTestCase()
 {
     panel.reset();
 }

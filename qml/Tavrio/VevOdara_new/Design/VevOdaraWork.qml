@@ -344,28 +344,28 @@ Item {
             }
         }
 
-        Row {
+        Text {
+            id: actualDigits
+            objectName: "workActualTemp"
             anchors.horizontalCenter: parent.horizontalCenter
-            y: 66 * sh
-            height: 122 * sh
-            Text {
-                objectName: "workActualTemp"
-                anchors.bottom: parent.bottom
-                text: root.actualText
-                color: "#ff3b30"
-                font.family: localFont.name
-                font.bold: true
-                font.pixelSize: 112 * sm
-            }
-            Text {
-                objectName: "workActualUnit"
-                anchors.bottom: parent.bottom
-                anchors.bottomMargin: 18 * sh
-                text: M.unitSign(root.curUnit)
-                color: "#ff3b30"
-                font.family: localFont.name
-                font.pixelSize: 36 * sm
-            }
+            anchors.horizontalCenterOffset: -actualUnit.width / 2
+            anchors.baseline: parent.top
+            anchors.baselineOffset: 176 * sh
+            text: root.actualText
+            color: "#ff3b30"
+            font.family: localFont.name
+            font.bold: true
+            font.pixelSize: 112 * sm
+        }
+        Text {
+            id: actualUnit
+            objectName: "workActualUnit"
+            anchors.left: actualDigits.right
+            anchors.baseline: actualDigits.baseline
+            text: M.unitSign(root.curUnit)
+            color: "#ff3b30"
+            font.family: localFont.name
+            font.pixelSize: 36 * sm
         }
 
         RateBar {
@@ -453,52 +453,45 @@ Item {
             objectName: "workSegments"
             visible: root.segmentMode
             x: 18 * sw
-            y: 66 * sh
-            height: 52 * sh
+            y: 64 * sh
+            height: 54 * sh
             spacing: 10 * sw
             Repeater {
                 model: root.nSegmentCount
-                delegate: VButton_Text_Icon_User {
+                delegate: SegmentKey {
                     objectName: "workSegment" + index
-                    width: 64 * sw
+                    width: 70 * sw
                     height: segmentRow.height
-                    radius: 8 * sm
-                    readonly property bool selected: index === root.nCountDownID
-                    bkcolor: selected ? "#5fb4ff" : "#1b4f8a"
-                    border_color: selected ? "white" : "#3c73b4"
-                    tag_color: "white"
-                    font_pSize: 22 * sm
-                    btn_text: (index + 1) + "\n" + root.nDestCountMulti[index] + "S"
-                    onRelease: root.selectSegment(index)
-                    onPresslong: root.askDeleteSegment(index)
+                    number: index + 1
+                    seconds: root.nDestCountMulti[index]
+                    selected: index === root.nCountDownID
+                    onTapped: root.selectSegment(index)
+                    onHeld: root.askDeleteSegment(index)
                 }
             }
-            VButton_Text {
+            PanelKey {
                 objectName: "workSegmentAdd"
                 visible: root.nSegmentCount < root.maxSegments
-                width: 64 * sw
+                width: 70 * sw
                 height: segmentRow.height
                 radius: 8 * sm
-                bkcolor: "#0f2f55"
-                border_color: "#3c73b4"
-                tag_color: "white"
-                font_pSize: 36 * sm
-                btn_text: "+"
-                onRelease: root.addSegment()
+                label: "+"
+                labelSize: 32 * sm
+                baseColor: "#0f2f55"
+                onActivated: root.addSegment()
             }
         }
 
         Text {
             objectName: "workCountdown"
             anchors.horizontalCenter: parent.horizontalCenter
-            y: root.segmentMode ? 118 * sh : 66 * sh
-            height: root.segmentMode ? 74 * sh : 122 * sh
-            verticalAlignment: Text.AlignBottom
+            anchors.baseline: parent.top
+            anchors.baselineOffset: (root.segmentMode ? 184 : 176) * sh
             text: root.countdownText
             color: "#39a6ff"
             font.family: localFont.name
             font.bold: true
-            font.pixelSize: (root.segmentMode ? 76 : 112) * sm
+            font.pixelSize: (root.segmentMode ? 62 : 112) * sm
         }
 
         RateBar {
