@@ -92,6 +92,7 @@ private slots:
     void deleteFileCommandOnRootsDoesNothing_data();
     void deleteFileCommandOnRootsDoesNothing();
     void questionBoxes();
+    void signalsAndSendPara();
     void reloadParaPack_data();
     void reloadParaPack();
     void destDirsForTechNames_data();
@@ -430,6 +431,27 @@ void TestParamMge::questionBoxes()
     QCOMPARE(language.count(), 1);
     QCOMPARE(language.at(0).at(0).toInt(), 3);
     QCOMPARE(asked.size(), boxesBefore);
+}
+
+void TestParamMge::signalsAndSendPara()
+{
+    Panel panel;
+    QSignalSpy fresh(QmlSignal::get_instance(), &QmlSignal::qml_fresh_parameter);
+    QSignalSpy camera(QmlSignal::get_instance(), &QmlSignal::updata_camera_visible);
+    BaseModule::deliver("param_mge", "Qml##fresh_parameter");
+    panel.module.refresh_para();
+    panel.module.updateCameraVisible(true);
+    QCOMPARE(fresh.count(), 2);
+    QCOMPARE(camera.count(), 1);
+
+    Recorder other("other");
+    panel.module.set_cur_module("other");
+    panel.module.send_para("m_nSomething", 2.5);
+    QCOMPARE(panel.para("m_nSomething"), QString("2.5"));
+    // No module of that name: nothing is written.
+    panel.module.set_cur_module("nobody");
+    panel.module.send_para("m_nOther", 1);
+    QCOMPARE(panel.para("m_nOther"), QString("<unset>"));
 }
 
 void TestParamMge::reloadParaPack_data()
