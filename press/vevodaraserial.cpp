@@ -232,16 +232,17 @@ int VevOdaraSerial::enqueue(const QStringList &framedLines)
         size = unsent;
         m_nSendBufferIndex = 0;
     }
-    int stored = 0;
-    for (const QString &line : framedLines) {
-        if (size + stored >= kQueueSlots) {
-            // The controller has not taken the earlier lines for a long time (or the port was
-            // never open). The lines already queued go first; these are lost.
-            wlog(QStringLiteral("send queue full, line dropped: ") + line.trimmed());
-            continue;
-        }
-        m_bufferGCodeList[size + stored] = line;
-        ++stored;
+    const int room = kQueueSlots - size;
+    const int stored = qMin(room, framedLines.size());
+    for (int i = 0; i < stored; ++i)
+        m_bufferGCodeList[size + i] = framedLines.at(i);
+    if (stored < framedLines.size()) {
+        // The controller has not taken the earlier lines for a long time (or the port was
+        // never open). The lines already queued go first; the rest of this batch is lost.
+        wlog(QStringLiteral("send queue full: %1 of %2 lines dropped, first %3")
+                 .arg(framedLines.size() - stored)
+                 .arg(framedLines.size())
+                 .arg(framedLines.at(stored).trimmed()));
     }
     m_nRun = 1;
     m_dRunOkGCode = 0;
