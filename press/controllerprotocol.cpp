@@ -70,13 +70,13 @@ bool parseField(const QString &line, int begin, int end, StatusField *field)
     field->reg = reg.toInt();
     bool ok = false;
     if (field->reg == kPressureRegister) {
-        const uint hex = value.toString().toUpper().toUInt(&ok, 16);
+        const uint hex = value.toUInt(&ok, 16); // either letter case
         field->value = ok ? hex : 0;
     } else {
         const int dec = value.toInt(&ok);
         field->value = ok ? dec : 0;
     }
-    field->real = value.toDouble();
+    field->text = value;
     return true;
 }
 } // namespace

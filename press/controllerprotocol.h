@@ -39,7 +39,9 @@ struct StatusField
 {
     int reg = 0;
     qint64 value = 0; // decimal integer, or the unsigned hexadecimal reading of register 105
-    double real = 0;  // the value text as a decimal fraction, for the signals that carry one
+    QStringRef text;  // the value as received; valid while the parsed line lives
+    // The value as a decimal fraction, for the signals that carry one.
+    double real() const { return text.toDouble(); }
 };
 
 // Takes the last complete line out of the accumulated text. Returns false and leaves the text
@@ -50,6 +52,7 @@ bool takeLastLine(QString &accumulated, QString *line);
 // Decodes a status line into its register fields, in order. Returns false (fields empty) unless
 // the line has exactly 13 fields. Fields without "$" and "=", or with more than one "=", are
 // skipped; a field "$130=0" ends the line (neither it nor any field after it is returned).
+// The fields refer into line, which must outlive them.
 bool parseStatusLine(const QString &line, QVector<StatusField> *fields);
 
 } // namespace ControllerProtocol

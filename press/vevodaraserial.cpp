@@ -318,13 +318,13 @@ void VevOdaraSerial::handleStatusLine(const QString &line)
         switch (f.reg) {
         case 99:
             m_nActTemperature = value;
-            emit m_trans->update_cur_act_temperature(f.real);
+            emit m_trans->update_cur_act_temperature(f.real());
             break;
         case 100:
-            emit m_trans->update_cur_dest_temperature(f.real);
+            emit m_trans->update_cur_dest_temperature(f.real());
             break;
         case 101:
-            emit m_trans->update_cur_dest_pressure(f.real);
+            emit m_trans->update_cur_dest_pressure(f.real());
             break;
         case 102:
             emit m_trans->update_cur_dest_time(value);
@@ -356,11 +356,11 @@ void VevOdaraSerial::handleStatusLine(const QString &line)
             break;
         case 120:
             m_nAmbientTemperature = value;
-            emit m_trans->update_vevodara_ambienttemp(f.real);
+            emit m_trans->update_vevodara_ambienttemp(f.real());
             break;
         case 121:
             m_nHumidity = value;
-            emit m_trans->update_vevodara_humidity(f.real);
+            emit m_trans->update_vevodara_humidity(f.real());
             break;
         case 122:
             onProductionCounter(value);

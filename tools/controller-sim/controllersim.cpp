@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -53,7 +54,7 @@ ControllerSim::~ControllerSim()
 QString ControllerSim::usage()
 {
     return QStringLiteral(
-        "tavrio-controller-sim [--quiet] [--log-polls] [--ack-delay MS] [--speed X] "
+        "tavrio-controller-sim [--quiet] [--log-polls] [--trace] [--ack-delay MS] [--speed X] "
         "[--fault CMD]...\n"
         "Prints the pseudo-terminal's path on the first line, then serves it as the press's\n"
         "controller board. Commands on standard input (or --fault \"CMD\"):\n"
@@ -281,7 +282,14 @@ void ControllerSim::sendStatus()
         chunk += statusLine();
     }
     chunk += statusLine();
+    timespec now{};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
     send(chunk);
+    if (m_opt.trace) {
+        std::printf("status %lld\n",
+                    static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::fflush(stdout);
+    }
 }
 
 void ControllerSim::step()

@@ -19,6 +19,7 @@ public:
     {
         bool quiet = false;
         bool logPolls = false;
+        bool trace = false; // print "status <monotonic ns>" as each status line goes out
         int ackDelayMs = 0;
         double speed = 1.0; // time lapse of the physics (2 = twice as fast)
     };

@@ -21,6 +21,8 @@ int main(int argc, char *argv[])
         const QString next = i + 1 < args.size() ? args.at(i + 1) : QString();
         if (a == QLatin1String("--quiet")) {
             options.quiet = true;
+        } else if (a == QLatin1String("--trace")) {
+            options.trace = true;
         } else if (a == QLatin1String("--log-polls")) {
             options.logPolls = true;
         } else if (a == QLatin1String("--ack-delay")) {
