@@ -1,5 +1,6 @@
 #include "vevodaraserial.h"
 
+#include "board.h"
 #include "commandstring.h"
 #include "qmlsignal.h"
 
@@ -60,7 +61,11 @@ void VevOdaraSerial::init()
 QString VevOdaraSerial::portName()
 {
     const QString device = qEnvironmentVariable("TAVRIO_SERIAL_PORT");
-    return device.isEmpty() ? QStringLiteral("ttyS3") : device;
+    if (!device.isEmpty())
+        return device;
+    // Through the board layer: off the panel "/dev" is a folder of the home, so a development
+    // run never writes to a serial port of the machine it runs on.
+    return Board::instance().path(QStringLiteral("/dev/ttyS3"));
 }
 
 void VevOdaraSerial::writeOpenState(bool open)
@@ -181,6 +186,15 @@ void VevOdaraSerial::dropLostPort()
 QStringList VevOdaraSerial::get_portnamelist()
 {
     QStringList names;
+    if (Board::instance().isSimulated()) {
+        // Probing opens each port; off the panel only the controller's stand-in is tried.
+        QSerialPort probe(portName());
+        if (probe.open(QIODevice::ReadWrite)) {
+            names << probe.portName();
+            probe.close();
+        }
+        return names;
+    }
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo &info : ports) {
         QSerialPort probe(info);

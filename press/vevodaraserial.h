@@ -29,7 +29,7 @@ public:
     void init() override;
     void handle_cmd(QString cmd) override;
 
-    // "ttyS3", or the device named by TAVRIO_SERIAL_PORT (a pseudo-terminal in development).
+    // "/dev/ttyS3", or the device named by TAVRIO_SERIAL_PORT (a pseudo-terminal in development).
     static QString portName();
 
     int OpenSerial();

@@ -213,6 +213,11 @@ void TestSerialLink::openFailsOnMissingDevice()
     QCOMPARE(m_link->try_get_ini_para("m_nSerialisOpen", ""), QString("0"));
     QCOMPARE(m_link->try_get_ini_para("m_nCardConnectStd", ""), QString("0"));
     QCOMPARE(m_link->try_get_ini_para("m_sPortName", ""), QString("COM1"));
+
+    // Off the panel the board's own device is a path in the home, never the machine's port.
+    qunsetenv("TAVRIO_SERIAL_PORT");
+    QVERIFY(VevOdaraSerial::portName().startsWith(m_home->path()));
+    QCOMPARE(m_link->OpenSerial(), -1);
 }
 
 void TestSerialLink::fullQueueDropsWhatDoesNotFit()
