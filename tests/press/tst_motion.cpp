@@ -153,12 +153,12 @@ void TestMotion::idleSleepAndWakeUp()
     m_motion->m_nStopPauseMs = 0;
     m_motion->m_nTimeLenE05 = 2; // an hour in under a second
     QSignalSpy errors(QmlSignal::get_instance(), &QmlSignal::update_vevodara_ErrorMsg);
-    // Once asleep, tick slower than the send tick, or each tick's empty batch would keep
-    // restarting the send timer before it fires.
+    // Once asleep, tick well apart as the real 10 s tick does: each tick's empty batch pauses
+    // 50 ms and restarts the 100 ms send timer, which would never fire under faster ticks.
     connect(QmlSignal::get_instance(), &QmlSignal::update_vevodara_ErrorMsg, m_motion.get(),
             [this](int code) {
                 if (code == 5)
-                    m_motion->m_timerE05->setInterval(150);
+                    m_motion->m_timerE05->setInterval(300);
             });
     m_motion->init();
 
