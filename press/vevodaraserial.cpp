@@ -81,7 +81,6 @@ int VevOdaraSerial::OpenSerial()
         serial->clear();
         serial->close();
     }
-    setupPort();
 
     const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
     set_ini_para(QStringLiteral("m_nSerialTotalNum"), QString::number(ports.size()), kGeneral);
