@@ -22,6 +22,8 @@ Rectangle {
     property bool useRMrect: false
     property bool bRMpimshow: false
     property int clickCount: 0
+    // The press of this gesture waits to see whether it becomes a long press.
+    property bool deferredPress: false
     property alias image: image
     property alias lbname: caption
     readonly property bool showsChecked: checkable && checked
@@ -111,7 +113,8 @@ Rectangle {
             KeyClick.send(true);
             image.scale = 0.9;
             root.clickCount += 1;
-            if (root.useRMrect && root.clickCount === 1) {
+            root.deferredPress = root.useRMrect && root.clickCount === 1;
+            if (root.deferredPress) {
                 holdTimer.restart();
                 return;
             }
@@ -142,7 +145,8 @@ Rectangle {
             KeyClick.send(false);
         }
         onClicked: {
-            if (!root.useRMrect)
+            // Only a deferred press becomes a click here; one that acted at press already did.
+            if (!root.useRMrect || !root.deferredPress || root.bRMpimshow)
                 return;
             root.clickCount += 1;
             if (root.clickCount === 1)

@@ -59,8 +59,8 @@ Item {
             root.click(checked);
         }
         indicator: Rectangle {
-            implicitWidth: box.height
-            implicitHeight: box.height
+            implicitWidth: root.height
+            implicitHeight: root.height
             x: box.leftPadding
             anchors.verticalCenter: parent.verticalCenter
             radius: root.nRadius
