@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QQmlApplicationEngine>
@@ -30,6 +31,18 @@
 #include <cstdio>
 
 namespace {
+
+// A page that does not load fails the run; other messages pass through.
+int g_loadFailures = 0;
+QtMessageHandler g_previousHandler = nullptr;
+
+void watchMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.contains(QLatin1String("cannot load")) ||
+        message.contains(QLatin1String("cannot create")))
+        ++g_loadFailures;
+    g_previousHandler(type, context, message);
+}
 
 struct Scene
 {
@@ -75,6 +88,7 @@ const Scene kScenes[] = {
     {"text_keyboard.png",
      "clear_childs(m_root);"
      "Qt.createQmlObject('import QtQuick 2.12; import \"qrc:/Module\"; TextKeyboardPage { title: qsTr(\"编辑名称\"); initial_text: \"M1\" }', m_root)"},
+    {"library.png", "show_qml('qrc:/screenshots/gallery.qml', m_root)"},
     {"text_keyboard_caps.png",
      "clear_childs(m_root);"
      "var page = Qt.createQmlObject('import QtQuick 2.12; import \"qrc:/Module\"; TextKeyboardPage { title: qsTr(\"用户名称\"); title_width: 350 * dShowRatio_W; field_width: 251 * dShowRatio_W; initial_text: \"User\" }', m_root);"
@@ -137,6 +151,31 @@ bool run(QQmlApplicationEngine &engine, const QString &outDir)
         save(QString::fromLatin1(scene.file));
     }
 
+    // Every full page of the screens, as it opens; the parts of the two frames show in the
+    // frames' scenes above.
+    static const QStringList parts = {
+        "VevOdaraWorkTopBar.qml", "VevOdaraWork.qml", "VevOdaraWorkBottomBar.qml",
+        "MainApp.qml", "ApplicationDesigner.qml", "MaterialStatusBar.qml",
+        "MaterialSelect.qml", "Application.qml"};
+    QStringList pages;
+    QDirIterator it(QStringLiteral(":/VevOdara_new/Design"), {QStringLiteral("*.qml")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (!parts.contains(QFileInfo(path).fileName()))
+            pages.append(path);
+    }
+    pages.sort();
+    for (const QString &path : pages) {
+        QString rel = path.mid(QStringLiteral(":/VevOdara_new/Design/").size());
+        rel.chop(4);
+        evaluate(QString::fromUtf8(kReset));
+        settle(100);
+        evaluate(QStringLiteral("show_qml('qrc%1', m_root)").arg(path));
+        settle(500);
+        save(QStringLiteral("page_%1.png").arg(rel.replace('/', '_')));
+    }
+
     // The framework's modal box: the asking code waits in its own event loop meanwhile.
     evaluate(QString::fromUtf8(kReset) + "show_qml(workFrameUrl, m_root)");
     QTimer::singleShot(600, [&] {
@@ -157,6 +196,7 @@ int main(int argc, char *argv[])
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
+    g_previousHandler = qInstallMessageHandler(watchMessages);
     AppResources::init();
 
     GlobalPara *para = GlobalPara::get_instance();
@@ -179,5 +219,7 @@ int main(int argc, char *argv[])
         }
         ok = engine && run(*engine, outDir);
     }
-    return ok ? 0 : 1;
+    if (g_loadFailures > 0)
+        std::fprintf(stderr, "screenshots: %d page(s) did not load\n", g_loadFailures);
+    return ok && g_loadFailures == 0 ? 0 : 1;
 }
