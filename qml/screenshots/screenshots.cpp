@@ -69,10 +69,9 @@ const Scene kScenes[] = {
     {"error_E05.png", "show_qml(workFrameUrl, m_root); show_error(5)"},
     {"emergency.png", "show_qml(workFrameUrl, m_root); tEmergencyForm.visible = true"},
     {"language_restart.png", "show_qml(workFrameUrl, m_root); lock_language.visible = true"},
-    {"message_info.png",
-     "show_qml(workFrameUrl, m_root);"
-     "cpp_para.set_para('m_strMessageInfo', qsTr('材质名称不能为空'));"
-     "add_qml('qrc:/Dialog/ShowMessageBox.qml', m_front)"},
+    {"message_info.png", "show_qml(workFrameUrl, m_root);"
+                         "cpp_para.set_para('m_strMessageInfo', qsTr('材质名称不能为空'));"
+                         "add_qml('qrc:/Dialog/ShowMessageBox.qml', m_front)"},
     {"message_question.png",
      "show_qml(workFrameUrl, m_root);"
      "cpp_para.set_para('m_strMessageInfo', qsTr('将删除全部用户及设置,确定恢复出厂设置吗？'));"
@@ -82,16 +81,20 @@ const Scene kScenes[] = {
      "show_qml(workFrameUrl, m_root); show_qml('qrc:/Dialog/CloseDialog.qml', m_dialog)"},
     {"keypad.png",
      "show_qml(workFrameUrl, m_root);"
-     "var input = Qt.createQmlObject('import QtQuick 2.12; TextInput { visible: false; text: \"25\" }', m_root);"
+     "var input = Qt.createQmlObject('import QtQuick 2.12; TextInput { visible: false; text: "
+     "\"25\" }', m_root);"
      "m_para.targetInput = input; m_para.targetName = qsTr('温度补偿'); m_para.targetInputId = '1';"
      "m_para.isShowMoveKeyBoard = true"},
     {"text_keyboard.png",
      "clear_childs(m_root);"
-     "Qt.createQmlObject('import QtQuick 2.12; import \"qrc:/Module\"; TextKeyboardPage { title: qsTr(\"编辑名称\"); initial_text: \"M1\" }', m_root)"},
+     "Qt.createQmlObject('import QtQuick 2.12; import \"qrc:/Module\"; TextKeyboardPage { title: "
+     "qsTr(\"编辑名称\"); initial_text: \"M1\" }', m_root)"},
     {"library.png", "show_qml('qrc:/screenshots/gallery.qml', m_root)"},
     {"text_keyboard_caps.png",
      "clear_childs(m_root);"
-     "var page = Qt.createQmlObject('import QtQuick 2.12; import \"qrc:/Module\"; TextKeyboardPage { title: qsTr(\"用户名称\"); title_width: 350 * dShowRatio_W; field_width: 251 * dShowRatio_W; initial_text: \"User\" }', m_root);"
+     "var page = Qt.createQmlObject('import QtQuick 2.12; import \"qrc:/Module\"; TextKeyboardPage "
+     "{ title: qsTr(\"用户名称\"); title_width: 350 * dShowRatio_W; field_width: 251 * "
+     "dShowRatio_W; initial_text: \"User\" }', m_root);"
      "page.keys.caps = true"},
 };
 
@@ -153,13 +156,13 @@ bool run(QQmlApplicationEngine &engine, const QString &outDir)
 
     // Every full page of the screens, as it opens; the parts of the two frames show in the
     // frames' scenes above.
-    static const QStringList parts = {
-        "VevOdaraWorkTopBar.qml", "VevOdaraWork.qml", "VevOdaraWorkBottomBar.qml",
-        "MainApp.qml", "ApplicationDesigner.qml", "MaterialStatusBar.qml",
-        "MaterialSelect.qml", "Application.qml"};
+    static const QStringList parts = {"VevOdaraWorkTopBar.qml",    "VevOdaraWork.qml",
+                                      "VevOdaraWorkBottomBar.qml", "MainApp.qml",
+                                      "ApplicationDesigner.qml",   "MaterialStatusBar.qml",
+                                      "MaterialSelect.qml",        "Application.qml"};
     QStringList pages;
-    QDirIterator it(QStringLiteral(":/VevOdara_new/Design"), {QStringLiteral("*.qml")},
-                    QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(QStringLiteral(":/VevOdara_new/Design"), {QStringLiteral("*.qml")}, QDir::Files,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         if (!parts.contains(QFileInfo(path).fileName()))

@@ -5,7 +5,10 @@ QString StubPara::try_get_para(const QString &name, const QVariant &defaultValue
     return m_values.contains(name) ? m_values.value(name).toString() : defaultValue.toString();
 }
 
-QString StubPara::get_para(const QString &name) const { return m_values.value(name).toString(); }
+QString StubPara::get_para(const QString &name) const
+{
+    return m_values.value(name).toString();
+}
 
 void StubPara::set_para(const QString &name, const QVariant &value)
 {
@@ -20,7 +23,10 @@ void StubPara::reset()
     m_sleeps.clear();
 }
 
-void StubTool::send_cmd(const QString &name, const QString &cmd) { m_commands.append(name + '|' + cmd); }
+void StubTool::send_cmd(const QString &name, const QString &cmd)
+{
+    m_commands.append(name + '|' + cmd);
+}
 
 void StubTool::reset()
 {
@@ -36,9 +42,8 @@ void StubTool::show_box(const QVariantMap &box)
     emit modal_box_changed();
 }
 
-void StubParamMge::set_path_fp_para(const QString &path, const QString &folder,
-                                    const QString &file, const QString &para,
-                                    const QString &value)
+void StubParamMge::set_path_fp_para(const QString &path, const QString &folder, const QString &file,
+                                    const QString &para, const QString &value)
 {
     m_calls.append(QStringList{path, folder, file, para, value}.join('|'));
 }
