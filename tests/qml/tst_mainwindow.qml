@@ -209,6 +209,24 @@ Item {
             compare(findChild(page.children[0], "mainApp").currentIndex, 0);
         }
 
+        function test_framework_modal_box_data() {
+            return [
+                { tag: "question agreed", kind: 2, button: "modalBoxAgree", answer: 1, rejectShown: true },
+                { tag: "question rejected", kind: 2, button: "modalBoxReject", answer: 0, rejectShown: true },
+                { tag: "information", kind: 0, button: "modalBoxAgree", answer: 1, rejectShown: false }
+            ];
+        }
+        function test_framework_modal_box(data) {
+            open_window();
+            var box = findChild(root.window.contentItem, "modalBox");
+            verify(!box.visible);
+            cpp_tool.show_box({ "kind": data.kind, "title": "T", "info": "I", "agree": "", "reject": "" });
+            verify(box.visible);
+            compare(findChild(box, "modalBoxReject").visible, data.rejectShown);
+            mouseClick(findChild(box, data.button));
+            compare(cpp_tool.answers(), [data.answer]);
+        }
+
         function test_background_follows_the_hub() {
             cpp_para.put("backimg", "壁纸3.png");
             open_window();
