@@ -67,6 +67,8 @@ function(tavrio_art_bundle target qrc)
     file(READ ${qrc} content)
     string(REGEX REPLACE "<file>([^<]+)</file>" "<file alias=\"\\1\">${src_dir}/\\1</file>"
            content "${content}")
+    string(REGEX REPLACE "<file alias=\"([^\"]+)\">([^/<][^<]*)</file>"
+           "<file alias=\"\\1\">${src_dir}/\\2</file>" content "${content}")
     string(REPLACE "</qresource>" "${entries}    </qresource>" content "${content}")
     set(combined ${CMAKE_CURRENT_BINARY_DIR}/${qrc_name})
     file(WRITE ${combined}.tmp "${content}")
