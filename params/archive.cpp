@@ -146,6 +146,7 @@ Archive::Result Archive::compression_file_my(const QString &srcPath, const QStri
     qDebug() << "compression_file_my thread" << QThread::currentThreadId();
     m_outputPath.clear();
     m_unreadable.clear();
+    m_leftOut.clear();
     m_folders = m_files = 0;
     if (srcPath.isEmpty() || destPath.isEmpty()) {
         emit logLine(QStringLiteral("路径为空，压缩数据失败"));
@@ -213,7 +214,7 @@ void Archive::ergodic_compression_my(QDataStream &t_stream, const QString &rootP
     QFileInfoList folders;
     const QFileInfoList dirEntries = dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo &info : dirEntries) {
-        if (info.fileName().startsWith(QLatin1Char('.')))
+        if (info.fileName().startsWith(QLatin1Char('.')) || !packable(info))
             continue;
         if (m_openFolders.contains(info.canonicalFilePath())) {
             emit logLine(QStringLiteral("跳过循环链接 ") + info.absoluteFilePath());
@@ -239,7 +240,8 @@ void Archive::ergodic_compression_my(QDataStream &t_stream, const QString &rootP
     const QFileInfoList fileEntries =
         dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo &info : fileEntries) {
-        if (info.isFile() && !info.isSymLink() && info.canonicalFilePath() != m_outputCanonical)
+        if (info.isFile() && !info.isSymLink() && info.canonicalFilePath() != m_outputCanonical &&
+            packable(info))
             files << info;
     }
     std::sort(files.begin(), files.end(),
@@ -250,6 +252,17 @@ void Archive::ergodic_compression_my(QDataStream &t_stream, const QString &rootP
         writeContents(t_stream, info.absoluteFilePath());
         ++m_files;
     }
+}
+
+bool Archive::packable(const QFileInfo &info)
+{
+    // A backslash is legal in a Linux name, but the reader refuses it (it separates folders
+    // elsewhere): such an entry would make the whole archive unusable, so it is left out.
+    if (!info.fileName().contains(QLatin1Char('\\')))
+        return true;
+    m_leftOut << info.absoluteFilePath();
+    emit logLine(QStringLiteral("名称含反斜杠，未压缩 ") + info.absoluteFilePath());
+    return false;
 }
 
 void Archive::writeContents(QDataStream &t_stream, const QString &file)

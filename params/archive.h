@@ -7,6 +7,7 @@
 #include <functional>
 
 class QDataStream;
+class QFileInfo;
 class QIODevice;
 
 // One entry of an archive as the reader sees it.
@@ -90,6 +91,9 @@ public:
     QString outputPath() const { return m_outputPath; }
     // Files the last pack could not read and archived as empty.
     QStringList unreadableFiles() const { return m_unreadable; }
+    // Entries the last pack left out because their names hold a backslash, which the reader
+    // refuses.
+    QStringList leftOut() const { return m_leftOut; }
     int foldersWritten() const { return m_folders; }
     int filesWritten() const { return m_files; }
 
@@ -103,6 +107,7 @@ private:
     void ergodic_compression_my(QDataStream &t_stream, const QString &rootPath,
                                 const QString &filePath);
     void writeContents(QDataStream &t_stream, const QString &file);
+    bool packable(const QFileInfo &info);
     Result ergodic_decompression_my(Walk &walk, QStringList &path, bool writable, int depth);
     Result walkArchive(Walk &walk);
     Result fail(Result result, const QString &message);
@@ -112,6 +117,7 @@ private:
     QString m_outputCanonical;
     QStringList m_openFolders; // canonical paths of the folders being packed, outermost first
     QStringList m_unreadable;
+    QStringList m_leftOut;
     int m_folders = 0;
     int m_files = 0;
 };

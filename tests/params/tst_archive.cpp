@@ -88,7 +88,9 @@ void TestArchive::picksAndOrdersEntries()
                                {".cache/skip", "no"},
                                {"b", "B"},
                                {"a", ""},
-                               {".cfg", "c"}}));
+                               {".cfg", "c"},
+                               {"back\\slash", "the reader would refuse it"},
+                               {"win\\dows/inner", "nor this"}}));
     QVERIFY(QFile::link(source + "/b", source + "/ln"));      // link to a file: left out
     QVERIFY(QFile::link(source + "/alpha", source + "/lnk")); // link to a folder: followed
     QVERIFY(QFile::link(source, source + "/alpha/loop"));     // link loop: not followed
@@ -119,6 +121,7 @@ void TestArchive::picksAndOrdersEntries()
                                     .count(0)
                                     .bytes();
     QCOMPARE(readFile(source + "/out.tech").toHex(), expected.toHex());
+    QCOMPARE(archive.leftOut().size(), 2);
 }
 
 void TestArchive::writerStops_data()

@@ -85,6 +85,9 @@ int pack(const QStringList &args)
     const QStringList unreadable = archive.unreadableFiles();
     for (const QString &file : unreadable)
         error(0, QStringLiteral("warning: %1 could not be read and was packed empty").arg(file));
+    const QStringList leftOut = archive.leftOut();
+    for (const QString &entry : leftOut)
+        error(0, QStringLiteral("warning: %1 was left out: its name holds a backslash").arg(entry));
     out(archive.outputPath());
     return Success;
 }
