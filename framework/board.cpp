@@ -11,6 +11,11 @@
 
 #include <cstdlib>
 
+#include <fcntl.h>
+#include <linux/watchdog.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 namespace {
 Board *g_override = nullptr;
 
@@ -57,6 +62,27 @@ Board::Result Board::query(const QString &program, const QStringList &arguments,
     return runProcess(program, arguments, timeoutMs);
 }
 
+int Board::openWatchdog(const QString &)
+{
+    return -1;
+}
+int Board::setWatchdogTimeout(int, int)
+{
+    return -1;
+}
+int Board::watchdogTimeout(int)
+{
+    return -1;
+}
+bool Board::writeWatchdog(int, char)
+{
+    return false;
+}
+int Board::closeWatchdog(int)
+{
+    return -1;
+}
+
 // ---- panel -------------------------------------------------------------------------------------
 
 int PanelBoard::system(const QString &commandLine)
@@ -76,6 +102,33 @@ bool PanelBoard::writeDevice(const QString &path, const QByteArray &value)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     return file.write(value) == value.size();
+}
+
+int PanelBoard::openWatchdog(const QString &devicePath)
+{
+    return ::open(QFile::encodeName(devicePath).constData(), O_WRONLY | O_CLOEXEC);
+}
+
+int PanelBoard::setWatchdogTimeout(int fd, int seconds)
+{
+    int timeout = seconds;
+    return ::ioctl(fd, WDIOC_SETTIMEOUT, &timeout);
+}
+
+int PanelBoard::watchdogTimeout(int fd)
+{
+    int timeout = 0;
+    return ::ioctl(fd, WDIOC_GETTIMEOUT, &timeout) == 0 ? timeout : -1;
+}
+
+bool PanelBoard::writeWatchdog(int fd, char byte)
+{
+    return ::write(fd, &byte, 1) == 1;
+}
+
+int PanelBoard::closeWatchdog(int fd)
+{
+    return ::close(fd);
 }
 
 // ---- simulated ---------------------------------------------------------------------------------
@@ -136,4 +189,51 @@ Board::Result SimulatedBoard::simulatedAnswer(const QString &commandLine) const
                             .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz000+00:00"))
                             .toUtf8();
     return result;
+}
+
+int SimulatedBoard::openWatchdog(const QString &devicePath)
+{
+    // Like the real device, it admits one opener at a time.
+    const bool opens = watchdog.present && !watchdog.open;
+    journal(QStringLiteral("watchdog open %1: %2").arg(devicePath, opens ? "opened" : "failed"));
+    if (!opens)
+        return -1;
+    watchdog.open = true;
+    return Watchdog::kDescriptor;
+}
+
+int SimulatedBoard::setWatchdogTimeout(int fd, int seconds)
+{
+    if (!watchdog.open || fd != Watchdog::kDescriptor)
+        return -1;
+    watchdog.timeout = seconds;
+    journal(QStringLiteral("watchdog timeout %1").arg(seconds));
+    return 0;
+}
+
+int SimulatedBoard::watchdogTimeout(int fd)
+{
+    return watchdog.open && fd == Watchdog::kDescriptor ? watchdog.timeout : -1;
+}
+
+bool SimulatedBoard::writeWatchdog(int fd, char byte)
+{
+    if (!watchdog.open || fd != Watchdog::kDescriptor)
+        return false;
+    if (byte == 'V') {
+        ++watchdog.magicCloses;
+        journal(QStringLiteral("watchdog <- V"));
+    } else {
+        ++watchdog.feeds;
+    }
+    return true;
+}
+
+int SimulatedBoard::closeWatchdog(int fd)
+{
+    if (!watchdog.open || fd != Watchdog::kDescriptor)
+        return -1;
+    watchdog.open = false;
+    journal(QStringLiteral("watchdog closed"));
+    return 0;
 }

@@ -38,6 +38,17 @@ public:
     // Where a fixed board path ("/home/rvk/...", "/mnt/disk/...") is on this build.
     virtual QString path(const QString &boardPath) const = 0;
     virtual bool isSimulated() const = 0;
+
+    // The hardware watchdog through the Linux watchdog interface. openWatchdog gives a
+    // descriptor, -1 when the device does not open; setWatchdogTimeout and closeWatchdog return
+    // what the calls return (0 on success); watchdogTimeout reads the time-out in force, -1 on
+    // failure; writeWatchdog writes one byte (0 feeds, 'V' is the magic close character). A board
+    // without a watchdog keeps these defaults: nothing opens.
+    virtual int openWatchdog(const QString &devicePath);
+    virtual int setWatchdogTimeout(int fd, int seconds);
+    virtual int watchdogTimeout(int fd);
+    virtual bool writeWatchdog(int fd, char byte);
+    virtual int closeWatchdog(int fd);
 };
 
 // Runs everything for real: only the panel build uses it.
@@ -49,6 +60,11 @@ public:
     bool writeDevice(const QString &path, const QByteArray &value) override;
     QString path(const QString &boardPath) const override { return boardPath; }
     bool isSimulated() const override { return false; }
+    int openWatchdog(const QString &devicePath) override;
+    int setWatchdogTimeout(int fd, int seconds) override;
+    int watchdogTimeout(int fd) override;
+    bool writeWatchdog(int fd, char byte) override;
+    int closeWatchdog(int fd) override;
 };
 
 // Journals every action and carries out none.
@@ -60,6 +76,24 @@ public:
     bool writeDevice(const QString &path, const QByteArray &value) override;
     QString path(const QString &boardPath) const override;
     bool isSimulated() const override { return true; }
+
+    // A simulated watchdog: it opens once (unless absent), keeps the time-out it is given,
+    // counts feeds without journaling each one, and journals opening, time-out and closing.
+    struct Watchdog
+    {
+        static constexpr int kDescriptor = 100;
+        bool present = true;
+        bool open = false;
+        int timeout = 0;
+        int feeds = 0;
+        int magicCloses = 0;
+    };
+    Watchdog watchdog;
+    int openWatchdog(const QString &devicePath) override;
+    int setWatchdogTimeout(int fd, int seconds) override;
+    int watchdogTimeout(int fd) override;
+    bool writeWatchdog(int fd, char byte) override;
+    int closeWatchdog(int fd) override;
 
     // The folder under the home folder that stands for the board's root ("<home>/board").
     static QString root();

@@ -281,10 +281,8 @@ void ParamMge::reload_para_pack()
 
 QVariantList ParamMge::get_all_material_dirs()
 {
-    const QString pack = get_local_para(QStringLiteral("m_strPackName"));
-    if (pack.isEmpty())
-        return {};
-    return toVariantList(FolderQueries::folderListing(m_strTechPath + pack));
+    return toVariantList(FolderQueries::folderListing(
+        m_strTechPath + get_local_para(QStringLiteral("m_strPackName"))));
 }
 
 QVariantList ParamMge::get_curTextureValue()
