@@ -407,6 +407,14 @@ void ParamMge::getTechFileFromArm()
 {
     m_packs->getTechFileFromArm();
 }
+void ParamMge::compression_file_my(QString srcPath, QString destPath, QString strSuffix)
+{
+    m_packs->compression_file_my(srcPath, destPath, strSuffix);
+}
+void ParamMge::decompression_file_my(QString srcPathAndName, QString destPath)
+{
+    m_packs->decompression_file_my(srcPathAndName, destPath);
+}
 
 // ---- folder and file queries
 // -----------------------------------------------------------------------
