@@ -56,8 +56,8 @@ MaterialLibrary::MaterialLibrary(const QString &techPath, const DataDeleter &del
 
 bool MaterialLibrary::isSafeName(const QString &name)
 {
-    return !name.trimmed().isEmpty() && !name.contains('/') &&
-           !name.contains(QLatin1String("..")) && name != QLatin1String(".");
+    return !name.isEmpty() && !name.contains('/') && !name.contains(QLatin1String("..")) &&
+           name != QLatin1String(".");
 }
 
 QMap<QString, QString> MaterialLibrary::slotValues(int slot)

@@ -281,10 +281,8 @@ void ParamMge::reload_para_pack()
 
 QVariantList ParamMge::get_all_material_dirs()
 {
-    const QString pack = get_local_para(QStringLiteral("m_strPackName"));
-    if (pack.isEmpty())
-        return {};
-    return toVariantList(FolderQueries::folderListing(m_strTechPath + pack));
+    return toVariantList(FolderQueries::folderListing(
+        m_strTechPath + get_local_para(QStringLiteral("m_strPackName"))));
 }
 
 QVariantList ParamMge::get_curTextureValue()
@@ -408,6 +406,14 @@ void ParamMge::tranTechFileToArm()
 void ParamMge::getTechFileFromArm()
 {
     m_packs->getTechFileFromArm();
+}
+void ParamMge::compression_file_my(QString srcPath, QString destPath, QString strSuffix)
+{
+    m_packs->compression_file_my(srcPath, destPath, strSuffix);
+}
+void ParamMge::decompression_file_my(QString srcPathAndName, QString destPath)
+{
+    m_packs->decompression_file_my(srcPathAndName, destPath);
 }
 
 // ---- folder and file queries

@@ -61,6 +61,9 @@ public:
     Q_INVOKABLE void tranRestoreSettingsToArm();
     Q_INVOKABLE void tranTechFileToArm();
     Q_INVOKABLE void getTechFileFromArm();
+    // Archives of folder trees (no screen command reaches them).
+    void compression_file_my(QString srcPath, QString destPath, QString strSuffix);
+    void decompression_file_my(QString srcPathAndName, QString destPath);
 
     // Folder and file queries.
     Q_INVOKABLE QStringList get_all_file(QString path, QString filter = QStringLiteral("*"));

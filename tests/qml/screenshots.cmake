@@ -1,0 +1,18 @@
+# cmake -DTOOL=... -DXVFB_RUN=... -DSEED=... -DWORK=... -P screenshots.cmake
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/home" "${WORK}/out")
+file(COPY "${SEED}/" DESTINATION "${WORK}/home")
+set(ENV{TAVRIO_HOME} "${WORK}/home")
+set(ENV{QT_QPA_PLATFORM} "xcb")
+unset(ENV{QT_QUICK_BACKEND})
+execute_process(COMMAND ${XVFB_RUN} -a -s "-screen 0 800x480x24" ${TOOL} "${WORK}/out"
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "screenshots failed (${rc}):\n${out}\n${err}")
+endif()
+file(GLOB shots "${WORK}/out/*.png")
+list(LENGTH shots count)
+if(count LESS 15)
+    message(FATAL_ERROR "only ${count} screenshots:\n${out}")
+endif()
+message(STATUS "${count} screenshots")
