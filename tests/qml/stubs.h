@@ -66,6 +66,12 @@ public:
     Q_INVOKABLE void set_path_fp_para(const QString &path, const QString &folder,
                                       const QString &file, const QString &para,
                                       const QString &value);
+    // No material files here: every key reads as its default.
+    Q_INVOKABLE QString try_get_path_fp_para(const QString &, const QString &, const QString &,
+                                             const QString &, const QString &value) const
+    {
+        return value;
+    }
     Q_INVOKABLE void reset() { m_calls.clear(); }
     Q_INVOKABLE QStringList calls() const { return m_calls; } // "path|folder|file|para|value"
 

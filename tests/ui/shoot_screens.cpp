@@ -66,20 +66,20 @@ int main(int argc, char *argv[])
     save(panel, dir, "work-screen-segments");
 
     panel.click("workTempStrip");
-    QTest::qWaitFor([&] { return panel.exists("setPointField"); });
+    (void)QTest::qWaitFor([&] { return panel.exists("setPointField"); });
     save(panel, dir, "temperature-page");
     panel.click("key_back");
-    QTest::qWaitFor([&] { return panel.exists("workDestTemp"); });
+    (void)QTest::qWaitFor([&] { return panel.exists("workDestTemp"); });
 
     panel.click("workTimePanel");
-    QTest::qWaitFor([&] { return panel.exists("setPointField"); });
+    (void)QTest::qWaitFor([&] { return panel.exists("setPointField"); });
     save(panel, dir, "timer-page");
     panel.click("key_back");
-    QTest::qWaitFor([&] { return panel.exists("workDestTemp"); });
+    (void)QTest::qWaitFor([&] { return panel.exists("workDestTemp"); });
 
     panel.setPara("m_nTabBarIndex", "0");
     panel.click("workAppButton");
-    QTest::qWaitFor([&] { return panel.exists("materialTile0"); });
+    (void)QTest::qWaitFor([&] { return panel.exists("materialTile0"); });
     panel.waitStatusReplies(2);
     save(panel, dir, "material-page");
 
@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
     panel.setPara("m_strMaterialSelName", "Mug_A");
     panel.showWorkScreen();
     panel.click("workMaterialBox");
-    QTest::qWaitFor([&] { return panel.exists("keyboardField"); });
+    (void)QTest::qWaitFor([&] { return panel.exists("keyboardField"); });
     save(panel, dir, "rename-page");
     return 0;
 }
