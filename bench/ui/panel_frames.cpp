@@ -2,12 +2,16 @@
 //   --first-frame      print "first-frame" once a frame showing the work screen is on the screen
 //   --build-times N    then build the work frame and the application frame N times each and
 //                      print the median time of one show_qml call of each, in milliseconds
+//   --no-start-pause   skip the process module's one-second pause before its first batch, to
+//                      see what start-up costs without it
+//   --phases           print how long each start-up step took
 #include "acppmain.h"
 #include "appresources.h"
 #include "baseparameter.h"
 #include "paths.h"
 #include "printlog.h"
 #include "startup.h"
+#include "vevodaramotion.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -61,6 +65,8 @@ double timeShow(QQuickWindow *window, const QString &url)
 
 int main(int argc, char *argv[])
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Some organization"));
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
@@ -78,8 +84,27 @@ int main(int argc, char *argv[])
     Startup::installTranslation(app, translator);
     Startup::installApplicationFont();
 
+    const bool phases = args.contains(QStringLiteral("--phases"));
+    auto phase = [&](const char *name) {
+        if (phases)
+            std::printf("phase %-10s %7.1f ms\n", name, sinceStart.nsecsElapsed() / 1e6);
+    };
+    phase("toolkit");
+    // The steps of ACppMain::init_all, one by one.
     ACppMain cppMain;
-    cppMain.init_all();
+    cppMain._create_keyring_obj();
+    cppMain.create_all_obj();
+    phase("modules");
+    if (args.contains(QStringLiteral("--no-start-pause"))) {
+        for (BaseModule *module : cppMain.modules()) {
+            if (auto *motion = qobject_cast<VevOdaraMotion *>(module))
+                motion->m_nStartPauseMs = 0;
+        }
+    }
+    cppMain._start_thread();
+    phase("init");
+    cppMain._init_window();
+    phase("window");
     auto *window = qobject_cast<QQuickWindow *>(cppMain._engine->rootObjects().value(0));
     if (!window)
         return 1;
@@ -89,6 +114,7 @@ int main(int argc, char *argv[])
         if (reported || !hasItem(window->contentItem(), QStringLiteral("workDestTemp")))
             return;
         reported = true;
+        phase("frame");
         std::printf("first-frame\n");
         std::fflush(stdout);
         if (buildRuns <= 0)

@@ -255,11 +255,20 @@ void TestPressingJob::segments()
     panel->setMaterial("m_nDestTimer1", "10");
     panel->setMaterial("m_nDestTimer2", "20");
     panel->showWorkScreen();
-    QVERIFY(panel->item("workSegmentMode")
-                ->property("check_box")
-                .value<QObject *>()
-                ->property("checked")
-                .toBool());
+    QVERIFY(panel->item("workSegmentMode")->property("checked").toBool());
+
+    // Switching the mode off and on: the single time, then the first segment's, each sent.
+    panel->setMaterial("m_nDestTimer", "45");
+    QVERIFY(panel->click("workSegmentMode"));
+    QCOMPARE(panel->para("m_nUseSeparateCounter"), QString("0"));
+    QCOMPARE(panel->text("workCountdown"), QString("45S"));
+    QVERIFY(!panel->exists("workSegment0"));
+    QVERIFY(waitWrite("$102=45"));
+    QVERIFY(panel->click("workSegmentMode"));
+    QCOMPARE(panel->para("m_nUseSeparateCounter"), QString("1"));
+    QCOMPARE(panel->text("workCountdown"), QString("10S"));
+    QCOMPARE(panel->material("m_nCurCountIndex"), QString("0"));
+    QVERIFY(waitWrite("$102=10"));
     QVERIFY(panel->exists("workSegment1"));
     QVERIFY(!panel->exists("workSegment2"));
 

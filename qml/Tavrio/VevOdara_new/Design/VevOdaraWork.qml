@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import VNQML 1.0
 import "workmaterial.js" as M
 
 // The work area: destination and actual temperature on the left, the countdown (one time or up
@@ -436,7 +435,7 @@ Item {
             font.family: localFont.name
             font.pixelSize: 22 * sm
         }
-        VCheckBox {
+        SegmentCheck {
             id: segmentBox
             objectName: "workSegmentMode"
             x: parent.width - width - 18 * sw
@@ -444,7 +443,6 @@ Item {
             width: 34 * sh
             height: 34 * sh
             para_name: "m_nUseSeparateCounter"
-            tag: ""
             onClick: root.switchSegmentMode(checked)
         }
 
