@@ -376,6 +376,7 @@ void TestPressingJob::materialChoice()
 
     panel->setPara("m_nTabBarIndex", "0");
     panel->setPara("m_nRunSide", "1");
+    panel->setPara("m_nFirstOnTemper", "1"); // the old destination had been reached
     QVERIFY(panel->click("workAppButton"));
     QTRY_VERIFY(panel->exists("materialTile0"));
     QCOMPARE(panel->para("m_lastUserName"), QString("Guest"));
@@ -399,6 +400,8 @@ void TestPressingJob::materialChoice()
     QCOMPARE(wire.contains("$106=0"), sends);
     QCOMPARE(wire.contains("$100=" + temperature + "0"), sends);
     QCOMPARE(panel->para("m_nRunSide"), QString(sends ? "0" : "1"));
+    // A new material is followed from the platen's temperature, not held at its destination.
+    QCOMPARE(panel->para("m_nFirstOnTemper"), QString(sends ? "0" : "1"));
     QCOMPARE(panel->para("m_nNeedSetPara"), QString("0"));
 }
 

@@ -25,9 +25,9 @@ Item {
         } else {
             M.setPara("m_nNeedSetPara", "1");
             M.setPara("m_nRunSide", "0");
-            // The work screen that opens next must follow the new material's temperature and
-            // beep again when it reaches it; the press's own signal for this finds no work
-            // screen alive to hear it.
+            // The work screen that opens next must follow the platen towards the new
+            // destination instead of holding the old one; the press's own signal for this
+            // (set_FirstOnTemper below) finds no work screen alive to hear it.
             M.setPara("m_nFirstOnTemper", "0");
         }
         cpp_para.set_para("m_nTabBarIndex", 0);
