@@ -19,7 +19,10 @@ namespace {
 ACppMain::ProcessStarter g_starter;
 }
 
-void ACppMain::set_process_starter(ProcessStarter starter) { g_starter = std::move(starter); }
+void ACppMain::set_process_starter(ProcessStarter starter)
+{
+    g_starter = std::move(starter);
+}
 
 ACppMain::ACppMain(const QString &name) : BaseCppMain(name)
 {
@@ -77,8 +80,8 @@ void ACppMain::reloadSoft()
     // its own path as its first argument.
     const QStringList arguments = QCoreApplication::arguments();
     QCoreApplication::exit(0);
-    const bool started = g_starter ? g_starter(program, arguments)
-                                   : QProcess::startDetached(program, arguments);
+    const bool started =
+        g_starter ? g_starter(program, arguments) : QProcess::startDetached(program, arguments);
     if (!started)
         qWarning() << "restart failed to start" << program;
 }

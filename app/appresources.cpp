@@ -3,8 +3,14 @@
 #include <QLoggingCategory>
 #include <QtGlobal>
 
-static void initTavrio() { Q_INIT_RESOURCE(Tavrio); }
-static void initStandard() { Q_INIT_RESOURCE(standard); }
+static void initTavrio()
+{
+    Q_INIT_RESOURCE(Tavrio);
+}
+static void initStandard()
+{
+    Q_INIT_RESOURCE(standard);
+}
 
 namespace AppResources {
 void init()

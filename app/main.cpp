@@ -1,13 +1,10 @@
 #include "acppmain.h"
-#include "appresources.h"
 #include "baseparameter.h"
-#include "paths.h"
 #include "printlog.h"
 #include "startup.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
-#include <QTextCodec>
 #include <QTranslator>
 
 #include <csignal>
@@ -49,18 +46,10 @@ int main(int argc, char *argv[])
     // No high-DPI scaling: the screens scale themselves and expect the window in physical pixels
     // of the 800 x 480 panel.
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Some organization"));
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     PrintLog::install_message_handler();
     quitOnTerminate(app);
-    AppResources::init();
-
-    GlobalPara *para = GlobalPara::get_instance();
-    para->init_parameters(QStringLiteral("%1/Config/").arg(Paths::projectDir()));
-
     QTranslator translator;
-    Startup::installTranslation(app, translator);
-    Startup::installApplicationFont();
+    Startup::prepareApplication(app, translator);
 
     int code = 0;
     {
@@ -68,6 +57,6 @@ int main(int argc, char *argv[])
         cppMain.init_all();
         code = app.exec();
     }
-    para->save();
+    GlobalPara::get_instance()->save();
     return code;
 }

@@ -1,13 +1,16 @@
 #include "startup.h"
 
+#include "appresources.h"
 #include "baseparameter.h"
 #include "paths.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QTextCodec>
 #include <QTranslator>
 
 namespace Startup {
@@ -52,8 +55,7 @@ QString installTranslation(QCoreApplication &app, QTranslator &translator)
 
 bool installApplicationFont()
 {
-    const int id =
-        QFontDatabase::addApplicationFont(fontsFolder() + "SourceHanSansCN-Regular.ttf");
+    const int id = QFontDatabase::addApplicationFont(fontsFolder() + "SourceHanSansCN-Regular.ttf");
     if (id == -1)
         return false;
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
@@ -63,6 +65,18 @@ bool installApplicationFont()
     font.setPointSize(10);
     QGuiApplication::setFont(font);
     return true;
+}
+
+void prepareApplication(QApplication &app, QTranslator &translator)
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Some organization"));
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    AppResources::init();
+    // The store is opened from the project folder without looking beside the executable.
+    GlobalPara::get_instance()->init_parameters(
+        QStringLiteral("%1/Config/").arg(Paths::projectDir()));
+    installTranslation(app, translator);
+    installApplicationFont();
 }
 
 } // namespace Startup

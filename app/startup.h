@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QApplication;
 class QCoreApplication;
 class QTranslator;
 
@@ -19,5 +20,9 @@ QString fontsFolder();
 QString installTranslation(QCoreApplication &app, QTranslator &translator);
 // Sets the application font from the fonts folder; returns false when it keeps the default.
 bool installApplicationFont();
+// The start of every program that shows the panel (the panel itself, the screenshot and
+// benchmark tools), in the panel's order: organisation and codec, resource bundles, the global
+// parameter store, translation and font.
+void prepareApplication(QApplication &app, QTranslator &translator);
 
 } // namespace Startup

@@ -8,9 +8,15 @@
 
 BaseCppMain::BaseCppMain(const QString &name) : BaseModule(name) {}
 
-BaseCppMain::~BaseCppMain() { release_all_memory(); }
+BaseCppMain::~BaseCppMain()
+{
+    release_all_memory();
+}
 
-void BaseCppMain::_create_keyring_obj() { _cpp_tool = QmlTool::get_instance(); }
+void BaseCppMain::_create_keyring_obj()
+{
+    _cpp_tool = QmlTool::get_instance();
+}
 
 void BaseCppMain::regist_module_sub(QThread *thread, BaseModule *module)
 {

@@ -48,7 +48,10 @@ void BaseModule::deliver(const QString &name, const QString &cmd)
         module->handle_cmd(cmd);
 }
 
-BaseModule *BaseModule::find(const QString &name) { return registry().value(name, nullptr); }
+BaseModule *BaseModule::find(const QString &name)
+{
+    return registry().value(name, nullptr);
+}
 
 void BaseModule::set_ini_para(const QString &name, const QString &value, const QString &table)
 {
@@ -70,9 +73,15 @@ QString BaseModule::get_ini_para(const QString &name, const QString &table) cons
     return m_para->try_get_table_para(table, name, QString());
 }
 
-void BaseModule::save_ini_para() { m_para->save(); }
+void BaseModule::save_ini_para()
+{
+    m_para->save();
+}
 
-QString BaseModule::local_para_file() const { return Paths::configDir() + m_name + ".ini"; }
+QString BaseModule::local_para_file() const
+{
+    return Paths::configDir() + m_name + ".ini";
+}
 
 void BaseModule::set_local_para(const QString &name, const QString &value)
 {
@@ -95,8 +104,8 @@ QString BaseModule::path_fp_file(const QString &path, const QString &folder, con
     return Paths::join(path, folder, file);
 }
 
-void BaseModule::set_path_fp_para(const QString &path, const QString &folder,
-                                  const QString &file, const QString &key, const QString &value)
+void BaseModule::set_path_fp_para(const QString &path, const QString &folder, const QString &file,
+                                  const QString &key, const QString &value)
 {
     if (!Ini::write(path_fp_file(path, folder, file), key, value))
         qWarning() << "could not write" << key << "to" << path_fp_file(path, folder, file);
@@ -115,10 +124,22 @@ void BaseModule::Msleep(int ms)
         QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-void BaseModule::vlog(const QString &text) const { m_log->vlog(m_name + ": " + text); }
-void BaseModule::dlog(const QString &text) const { m_log->dlog(m_name + ": " + text); }
-void BaseModule::elog(const QString &text) const { m_log->elog(m_name + ": " + text); }
-void BaseModule::wlog(const QString &text) const { m_log->wlog(m_name + ": " + text); }
+void BaseModule::vlog(const QString &text) const
+{
+    m_log->vlog(m_name + ": " + text);
+}
+void BaseModule::dlog(const QString &text) const
+{
+    m_log->dlog(m_name + ": " + text);
+}
+void BaseModule::elog(const QString &text) const
+{
+    m_log->elog(m_name + ": " + text);
+}
+void BaseModule::wlog(const QString &text) const
+{
+    m_log->wlog(m_name + ": " + text);
+}
 
 int BaseModule::show_info_mesgbox(const QString &title, const QString &info)
 {

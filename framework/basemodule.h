@@ -36,7 +36,8 @@ public:
     void set_para(const QString &name, const QString &value,
                   const QString &table = QStringLiteral("General"));
     QString try_get_ini_para(const QString &name, const QString &defaultValue) const;
-    QString get_ini_para(const QString &name, const QString &table = QStringLiteral("General")) const;
+    QString get_ini_para(const QString &name,
+                         const QString &table = QStringLiteral("General")) const;
     void save_ini_para();
 
     // The module's own parameter file "<Config>/<module name>.ini".

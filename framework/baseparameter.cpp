@@ -16,7 +16,10 @@ BaseParameter::BaseParameter(QObject *parent) : QObject(parent)
     connect(&m_saveTimer, &QTimer::timeout, this, [this] { save(); });
 }
 
-BaseParameter::~BaseParameter() { save(); }
+BaseParameter::~BaseParameter()
+{
+    save();
+}
 
 void BaseParameter::init_parameters(const QString &folder)
 {
@@ -82,8 +85,7 @@ QString BaseParameter::try_get_table_para(const QString &table, const QString &n
     return v == t->cend() ? defaultValue : *v;
 }
 
-void BaseParameter::set_table_para(const QString &table, const QString &name,
-                                   const QString &value)
+void BaseParameter::set_table_para(const QString &table, const QString &name, const QString &value)
 {
     if (name.isEmpty())
         return;

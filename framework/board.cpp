@@ -55,7 +55,10 @@ Board &Board::instance()
     return board;
 }
 
-void Board::setInstance(Board *board) { g_override = board; }
+void Board::setInstance(Board *board)
+{
+    g_override = board;
+}
 
 Board::Result Board::query(const QString &program, const QStringList &arguments, int timeoutMs)
 {
@@ -133,7 +136,10 @@ int PanelBoard::closeWatchdog(int fd)
 
 // ---- simulated ---------------------------------------------------------------------------------
 
-QString SimulatedBoard::root() { return Paths::executableDir() + QStringLiteral("/board"); }
+QString SimulatedBoard::root()
+{
+    return Paths::executableDir() + QStringLiteral("/board");
+}
 
 QString SimulatedBoard::journalPath()
 {

@@ -1,17 +1,50 @@
 #include "inifile.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
 
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
-void prepare(QSettings &settings) { settings.setIniCodec("UTF-8"); }
+void prepare(QSettings &settings)
+{
+    settings.setIniCodec("UTF-8");
+}
 
 bool ensureFolder(const QString &file)
 {
     const QString folder = QFileInfo(file).absolutePath();
     return QDir().mkpath(folder);
+}
+
+// The rename is only durable once the folder entry itself is on the disk.
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Temporaries of a writer that was cut off (power, kill) are removed once they are clearly old.
+void removeStaleTemporaries(const QString &folder, const QString &fileName)
+{
+    const QDir dir(folder);
+    const QStringList leftovers =
+        dir.entryList({QStringLiteral(".%1.*.tmp*").arg(fileName)}, QDir::Files | QDir::Hidden);
+    const QDateTime limit = QDateTime::currentDateTime().addSecs(-60);
+    for (const QString &name : leftovers) {
+        if (QFileInfo(dir.filePath(name)).lastModified() < limit)
+            QFile::remove(dir.filePath(name));
+    }
 }
 } // namespace
 
@@ -52,14 +85,11 @@ bool write(const QString &file, const QString &key, const QString &value)
 
 bool write(const QString &file, const QMap<QString, QString> &values)
 {
-    if (!ensureFolder(file))
-        return false;
-    QSettings settings(file, QSettings::IniFormat);
-    prepare(settings);
+    // Whatever of the old file can be read is kept; the new values go on top.
+    QMap<QString, QString> all = readAll(file);
     for (auto it = values.cbegin(); it != values.cend(); ++it)
-        settings.setValue(it.key(), it.value());
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+        all.insert(it.key(), it.value());
+    return replaceAll(file, all);
 }
 
 QMap<QString, QString> readAll(const QString &file, bool *ok)
@@ -84,13 +114,42 @@ bool replaceAll(const QString &file, const QMap<QString, QString> &values)
 {
     if (!ensureFolder(file))
         return false;
-    QSettings settings(file, QSettings::IniFormat);
-    prepare(settings);
-    settings.clear();
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        settings.setValue(it.key(), it.value());
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    const QFileInfo target(file);
+    const QString folder = target.absolutePath();
+    removeStaleTemporaries(folder, target.fileName());
+
+    // QSettings would write the file in place under a lock file; a cut during that write leaves
+    // an empty lock that stalls the next writer for half a minute. Instead the complete new file
+    // is written under a private hidden name (hidden, so folder listings never show it) and
+    // renamed over the old one, which is atomic.
+    static int serial = 0;
+    const QString temporary = QStringLiteral("%1/.%2.%3-%4.tmp")
+                                  .arg(folder, target.fileName())
+                                  .arg(QCoreApplication::applicationPid())
+                                  .arg(++serial);
+    {
+        QSettings settings(temporary, QSettings::IniFormat);
+        prepare(settings);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.sync();
+        if (settings.status() != QSettings::NoError) {
+            QFile::remove(temporary);
+            return false;
+        }
+    }
+    if (!QFileInfo(temporary).isFile()) { // nothing to write gives no file: make an empty one
+        QFile empty(temporary);
+        if (!empty.open(QIODevice::WriteOnly))
+            return false;
+    }
+    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(file).constData()) !=
+        0) {
+        QFile::remove(temporary);
+        return false;
+    }
+    syncFolder(folder);
+    return true;
 }
 
 } // namespace Ini

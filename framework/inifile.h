@@ -6,10 +6,10 @@
 
 // One helper for every INI file the panel keeps (settings, materials, users, records).
 //
-// Files are written by QSettings in INI format with UTF-8 and values as text. QSettings writes
-// through a temporary file that replaces the old one only when complete, so a power cut leaves
-// either the old or the new file, never a truncated one. A key "Group/key" lives in [Group]; a
-// key without a group lives in [General].
+// Files are written by QSettings in INI format with UTF-8 and values as text. Every write makes
+// the complete new file under a hidden temporary name and renames it over the old one, so a power
+// cut leaves either the old or the new file, never a truncated one, and no lock behind. A key
+// "Group/key" lives in [Group]; a key without a group lives in [General].
 namespace Ini {
 
 // A stored value as text; a list (an unquoted value with commas, written by hand) is joined back.

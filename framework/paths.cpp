@@ -42,9 +42,15 @@ QString dataFolder(const QString &name, const QString &besideName)
     return QStringLiteral("%1/%2/").arg(projectDir(), name);
 }
 
-QString configDir() { return dataFolder(QStringLiteral("Config")); }
+QString configDir()
+{
+    return dataFolder(QStringLiteral("Config"));
+}
 
-QString logDir() { return executableDir() + QStringLiteral("/Log/"); }
+QString logDir()
+{
+    return executableDir() + QStringLiteral("/Log/");
+}
 
 QString join(const QString &a, const QString &b)
 {
@@ -61,6 +67,9 @@ QString join(const QString &a, const QString &b)
     return a + '/' + b;
 }
 
-QString join(const QString &a, const QString &b, const QString &c) { return join(join(a, b), c); }
+QString join(const QString &a, const QString &b, const QString &c)
+{
+    return join(join(a, b), c);
+}
 
 } // namespace Paths

@@ -16,7 +16,10 @@ PrintLog *PrintLog::get_instance()
     return instance;
 }
 
-QString PrintLog::file_path() { return Paths::logDir() + QStringLiteral("tavrio.log"); }
+QString PrintLog::file_path()
+{
+    return Paths::logDir() + QStringLiteral("tavrio.log");
+}
 
 void PrintLog::append(const QString &level, const QString &line)
 {
@@ -29,7 +32,8 @@ void PrintLog::append(const QString &level, const QString &line)
     QFile file(path);
     if (!file.open(QIODevice::Append | QIODevice::Text))
         return;
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzz"));
     file.write(QStringLiteral("%1 %2 %3\n").arg(stamp, level, line).toUtf8());
 }
 
@@ -45,14 +49,29 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
 }
 } // namespace
 
-void PrintLog::install_message_handler() { qInstallMessageHandler(messageHandler); }
+void PrintLog::install_message_handler()
+{
+    qInstallMessageHandler(messageHandler);
+}
 
 QString PrintLog::get_time() const
 {
     return QTime::currentTime().toString(QStringLiteral("hh:mm:ss "));
 }
 
-void PrintLog::vlog(const QString &text) { qInfo().noquote() << "[V]" << text; }
-void PrintLog::dlog(const QString &text) { qDebug().noquote() << "[D]" << text; }
-void PrintLog::elog(const QString &text) { qWarning().noquote() << "[E]" << text; }
-void PrintLog::wlog(const QString &text) { qWarning().noquote() << "[W]" << text; }
+void PrintLog::vlog(const QString &text)
+{
+    qInfo().noquote() << "[V]" << text;
+}
+void PrintLog::dlog(const QString &text)
+{
+    qDebug().noquote() << "[D]" << text;
+}
+void PrintLog::elog(const QString &text)
+{
+    qWarning().noquote() << "[E]" << text;
+}
+void PrintLog::wlog(const QString &text)
+{
+    qWarning().noquote() << "[W]" << text;
+}

@@ -22,7 +22,10 @@ struct QmlTool::Pending
     QEventLoop loop;
 };
 
-void QmlTool::set_modal_box_answerer(Answerer answerer) { g_answerer = std::move(answerer); }
+void QmlTool::set_modal_box_answerer(Answerer answerer)
+{
+    g_answerer = std::move(answerer);
+}
 
 QmlTool *QmlTool::get_instance()
 {
@@ -30,9 +33,15 @@ QmlTool *QmlTool::get_instance()
     return instance;
 }
 
-void QmlTool::send_cmd(const QString &name, const QString &cmd) { BaseModule::deliver(name, cmd); }
+void QmlTool::send_cmd(const QString &name, const QString &cmd)
+{
+    BaseModule::deliver(name, cmd);
+}
 
-QString QmlTool::get_base_path() const { return Paths::executableDir() + '/'; }
+QString QmlTool::get_base_path() const
+{
+    return Paths::executableDir() + '/';
+}
 
 QString QmlTool::get_udisk_path() const
 {
@@ -95,8 +104,10 @@ QVariantMap QmlTool::modal_box() const
     if (m_boxes.isEmpty())
         return {};
     const BoxRequest &r = m_boxes.last()->request;
-    return {{QStringLiteral("kind"), int(r.kind)}, {QStringLiteral("title"), r.title},
-            {QStringLiteral("info"), r.info},      {QStringLiteral("agree"), r.agree},
+    return {{QStringLiteral("kind"), int(r.kind)},
+            {QStringLiteral("title"), r.title},
+            {QStringLiteral("info"), r.info},
+            {QStringLiteral("agree"), r.agree},
             {QStringLiteral("reject"), r.reject}};
 }
 

@@ -19,7 +19,12 @@ class QmlTool : public QObject
     Q_OBJECT
     Q_PROPERTY(QVariantMap modal_box READ modal_box NOTIFY modal_box_changed)
 public:
-    enum BoxKind { InfoBox = 0, WarningBox = 1, QuestionBox = 2 };
+    enum BoxKind
+    {
+        InfoBox = 0,
+        WarningBox = 1,
+        QuestionBox = 2
+    };
     Q_ENUM(BoxKind)
 
     struct BoxRequest

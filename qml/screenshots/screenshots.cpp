@@ -195,18 +195,11 @@ bool run(QQmlApplicationEngine &engine, const QString &outDir)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Some organization"));
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(outDir);
     g_previousHandler = qInstallMessageHandler(watchMessages);
-    AppResources::init();
-
-    GlobalPara *para = GlobalPara::get_instance();
-    para->init_parameters(QStringLiteral("%1/Config/").arg(Paths::projectDir()));
     QTranslator translator;
-    Startup::installTranslation(app, translator);
-    Startup::installApplicationFont();
+    Startup::prepareApplication(app, translator);
 
     bool ok = false;
     {

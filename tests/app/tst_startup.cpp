@@ -26,14 +26,22 @@ void TestStartup::languageTable_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("file");
-    QTest::newRow("0") << "0" << "Translate_CN.qm";
-    QTest::newRow("1") << "1" << "Translate_EN.qm";
-    QTest::newRow("4") << "4" << "Translate_ES.qm";
-    QTest::newRow("6") << "6" << "Translate_PO.qm";
-    QTest::newRow("7") << "7" << "Translate_CN.qm";
-    QTest::newRow("-1") << "-1" << "Translate_CN.qm";
-    QTest::newRow("x") << "x" << "Translate_CN.qm";
-    QTest::newRow("empty") << "" << "Translate_CN.qm";
+    QTest::newRow("0") << "0"
+                       << "Translate_CN.qm";
+    QTest::newRow("1") << "1"
+                       << "Translate_EN.qm";
+    QTest::newRow("4") << "4"
+                       << "Translate_ES.qm";
+    QTest::newRow("6") << "6"
+                       << "Translate_PO.qm";
+    QTest::newRow("7") << "7"
+                       << "Translate_CN.qm";
+    QTest::newRow("-1") << "-1"
+                        << "Translate_CN.qm";
+    QTest::newRow("x") << "x"
+                       << "Translate_CN.qm";
+    QTest::newRow("empty") << ""
+                           << "Translate_CN.qm";
 }
 
 void TestStartup::languageTable()
@@ -83,8 +91,8 @@ void TestStartup::applicationObject()
     main.init_all();
     const QQmlContext *context = main._engine->rootContext();
     QCOMPARE(context->contextProperty("SOFTWARE").toString(), QString("QZLaser"));
-    for (const char *name : {"cpp_main", "cpp_para", "cpp_sql", "cpp_tool", "cpp_signal",
-                             "cpp_log", "tavrio", "param_mge", "VevOdaraMotion"})
+    for (const char *name : {"cpp_main", "cpp_para", "cpp_sql", "cpp_tool", "cpp_signal", "cpp_log",
+                             "tavrio", "param_mge", "VevOdaraMotion"})
         QVERIFY2(context->contextProperty(name).value<QObject *>(), name);
     QCOMPARE(main.modules().size(), 3);
     QCOMPARE(main.modules().at(0)->module_name(), QString("tavrio"));

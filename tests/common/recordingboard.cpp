@@ -1,8 +1,14 @@
 #include "recordingboard.h"
 
-RecordingBoard::RecordingBoard() { Board::setInstance(this); }
+RecordingBoard::RecordingBoard()
+{
+    Board::setInstance(this);
+}
 
-RecordingBoard::~RecordingBoard() { Board::setInstance(nullptr); }
+RecordingBoard::~RecordingBoard()
+{
+    Board::setInstance(nullptr);
+}
 
 Board::Result RecordingBoard::answer(const QString &commandLine) const
 {

@@ -33,11 +33,16 @@ void TestBoard::fixedFoldersMapIntoHome_data()
 {
     QTest::addColumn<QString>("boardPath");
     QTest::addColumn<QString>("relative"); // under the home, "" when left as it is
-    QTest::newRow("stick") << "/mnt/disk/Language" << "board/mnt/disk/Language";
-    QTest::newRow("rvk home") << "/home/rvk/qdt_test.txt" << "board/home/rvk/qdt_test.txt";
-    QTest::newRow("watchdog") << "/dev/watchdog" << "board/dev/watchdog";
-    QTest::newRow("look-alike prefix") << "/home/rvkx/a" << "";
-    QTest::newRow("temporary file") << "/tmp/a" << "";
+    QTest::newRow("stick") << "/mnt/disk/Language"
+                           << "board/mnt/disk/Language";
+    QTest::newRow("rvk home") << "/home/rvk/qdt_test.txt"
+                              << "board/home/rvk/qdt_test.txt";
+    QTest::newRow("watchdog") << "/dev/watchdog"
+                              << "board/dev/watchdog";
+    QTest::newRow("look-alike prefix") << "/home/rvkx/a"
+                                       << "";
+    QTest::newRow("temporary file") << "/tmp/a"
+                                    << "";
 }
 
 void TestBoard::fixedFoldersMapIntoHome()

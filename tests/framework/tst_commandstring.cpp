@@ -19,13 +19,11 @@ void TestCommandString::split_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("remainder");
 
-    QTest::newRow("verb and argument") << "Qml##SetBright##100"
-                                       << QStringList{"Qml", "SetBright", "100"}
-                                       << "SetBright##100";
+    QTest::newRow("verb and argument")
+        << "Qml##SetBright##100" << QStringList{"Qml", "SetBright", "100"} << "SetBright##100";
     QTest::newRow("empty field kept") << "Qml####5" << QStringList{"Qml", "", "5"} << "##5";
-    QTest::newRow("trailing separator") << "Qml##add_new_user##"
-                                        << QStringList{"Qml", "add_new_user", ""}
-                                        << "add_new_user##";
+    QTest::newRow("trailing separator")
+        << "Qml##add_new_user##" << QStringList{"Qml", "add_new_user", ""} << "add_new_user##";
     QTest::newRow("single # does not separate")
         << "Qml##SetBright#100" << QStringList{"Qml", "SetBright#100"} << "SetBright#100";
     QTest::newRow("tag alone") << "Qml" << QStringList{"Qml"} << "";
@@ -49,12 +47,24 @@ void TestCommandString::dispatch_data()
     QTest::addColumn<QString>("taken"); // which entry handled it, "" for none
     QTest::addColumn<QString>("verb");  // the sub-handler's verb
 
-    QTest::newRow("screen command") << "Qml##SetBright##100" << "Qml" << "SetBright";
-    QTest::newRow("lower-case tag ignored") << "qml##SetBright##100" << "" << "";
-    QTest::newRow("tag alone gives empty remainder") << "Qml" << "Qml" << "";
-    QTest::newRow("unknown tag ignored") << "Nobody##x" << "" << "";
-    QTest::newRow("first equal entry wins") << "dup##x" << "dup1" << "x";
-    QTest::newRow("verb tag") << "reload_para_pack" << "reload_para_pack" << "";
+    QTest::newRow("screen command") << "Qml##SetBright##100"
+                                    << "Qml"
+                                    << "SetBright";
+    QTest::newRow("lower-case tag ignored") << "qml##SetBright##100"
+                                            << ""
+                                            << "";
+    QTest::newRow("tag alone gives empty remainder") << "Qml"
+                                                     << "Qml"
+                                                     << "";
+    QTest::newRow("unknown tag ignored") << "Nobody##x"
+                                         << ""
+                                         << "";
+    QTest::newRow("first equal entry wins") << "dup##x"
+                                            << "dup1"
+                                            << "x";
+    QTest::newRow("verb tag") << "reload_para_pack"
+                              << "reload_para_pack"
+                              << "";
 }
 
 void TestCommandString::dispatch()
