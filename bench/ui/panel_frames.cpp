@@ -6,9 +6,7 @@
 //                      see what start-up costs without it
 //   --phases           print how long each start-up step took
 #include "acppmain.h"
-#include "appresources.h"
 #include "baseparameter.h"
-#include "paths.h"
 #include "printlog.h"
 #include "startup.h"
 #include "vevodaramotion.h"
@@ -20,7 +18,6 @@
 #include <QQmlExpression>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QTextCodec>
 #include <QTimer>
 #include <QTranslator>
 
@@ -68,21 +65,14 @@ int main(int argc, char *argv[])
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Some organization"));
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     PrintLog::install_message_handler();
-    AppResources::init();
+    QTranslator translator;
+    Startup::prepareApplication(app, translator);
     const QStringList args = app.arguments();
     const int buildRuns =
         args.contains(QStringLiteral("--build-times"))
             ? args.value(args.indexOf(QStringLiteral("--build-times")) + 1).toInt()
             : 0;
-
-    GlobalPara *para = GlobalPara::get_instance();
-    para->init_parameters(QStringLiteral("%1/Config/").arg(Paths::projectDir()));
-    QTranslator translator;
-    Startup::installTranslation(app, translator);
-    Startup::installApplicationFont();
 
     const bool phases = args.contains(QStringLiteral("--phases"));
     auto phase = [&](const char *name) {
@@ -133,6 +123,6 @@ int main(int argc, char *argv[])
         });
     });
     const int code = app.exec();
-    para->save();
+    GlobalPara::get_instance()->save();
     return code;
 }
