@@ -55,25 +55,17 @@
     </message>
 </context>
 <context>
-    <name>MaterialSelect</name>
+    <name>MaterialNameKeyboard</name>
     <message>
-        <source>主界面</source>
+        <source>编辑名称</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>布艺</source>
+        <source>材质名称错误</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>水晶</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>金属板</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>石板</source>
+        <source>材质名称不能为空</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -122,6 +114,17 @@
     </message>
 </context>
 <context>
+    <name>SetPointPage</name>
+    <message>
+        <source>返回</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ShowMessageBox</name>
     <message>
         <source>确认</source>
@@ -140,9 +143,43 @@
     </message>
 </context>
 <context>
+    <name>TemperatureSet</name>
+    <message>
+        <source>设置温度℃</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设置温度℉</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>值不能为空</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TextButtonCore</name>
     <message>
         <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimerSet</name>
+    <message>
+        <source>时间设定 S</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>输入错误</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>值不能为空</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -174,11 +211,27 @@
 <context>
     <name>VevOdaraWork</name>
     <message>
-        <source>温度</source>
+        <source>删除倒计时</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>时间</source>
+        <source>删除第</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>段预设时间?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>设定:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>时间:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>分段计时</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -186,6 +239,60 @@
     <name>VevOdaraWorkBottomBar</name>
     <message>
         <source>应用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启动</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>产量</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>材质</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VevOdaraWorkTopBar</name>
+    <message>
+        <source>压力</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>gallery</name>
+    <message>
+        <source>参数设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>温度补偿</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>超温参数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>启用按键蜂鸣</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>倒计时蜂鸣</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>保存参数</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -217,6 +324,29 @@
     </message>
     <message>
         <source>急停</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>workmaterial</name>
+    <message>
+        <source>主界面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>布艺</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>水晶</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>金属板</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>石板</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -55,26 +55,18 @@
     </message>
 </context>
 <context>
-    <name>MaterialSelect</name>
+    <name>MaterialNameKeyboard</name>
     <message>
-        <source>主界面</source>
-        <translation>Général</translation>
+        <source>编辑名称</source>
+        <translation>Modifier le nom</translation>
     </message>
     <message>
-        <source>布艺</source>
-        <translation>Tissu</translation>
+        <source>材质名称错误</source>
+        <translation>Nom de matériau invalide</translation>
     </message>
     <message>
-        <source>水晶</source>
-        <translation>Cristal</translation>
-    </message>
-    <message>
-        <source>金属板</source>
-        <translation>Plaque métallique</translation>
-    </message>
-    <message>
-        <source>石板</source>
-        <translation>Ardoise</translation>
+        <source>材质名称不能为空</source>
+        <translation>Le nom du matériau ne peut pas être vide</translation>
     </message>
 </context>
 <context>
@@ -122,6 +114,17 @@
     </message>
 </context>
 <context>
+    <name>SetPointPage</name>
+    <message>
+        <source>返回</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ShowMessageBox</name>
     <message>
         <source>确认</source>
@@ -140,10 +143,44 @@
     </message>
 </context>
 <context>
+    <name>TemperatureSet</name>
+    <message>
+        <source>设置温度℃</source>
+        <translation>Température ℃</translation>
+    </message>
+    <message>
+        <source>设置温度℉</source>
+        <translation>Température ℉</translation>
+    </message>
+    <message>
+        <source>输入错误</source>
+        <translation>Erreur de saisie</translation>
+    </message>
+    <message>
+        <source>值不能为空</source>
+        <translation>La valeur ne peut pas être vide</translation>
+    </message>
+</context>
+<context>
     <name>TextButtonCore</name>
     <message>
         <source>Text</source>
         <translation>Texte</translation>
+    </message>
+</context>
+<context>
+    <name>TimerSet</name>
+    <message>
+        <source>时间设定 S</source>
+        <translation>Temps S</translation>
+    </message>
+    <message>
+        <source>输入错误</source>
+        <translation>Erreur de saisie</translation>
+    </message>
+    <message>
+        <source>值不能为空</source>
+        <translation>La valeur ne peut pas être vide</translation>
     </message>
 </context>
 <context>
@@ -174,12 +211,28 @@
 <context>
     <name>VevOdaraWork</name>
     <message>
-        <source>温度</source>
-        <translation>Température</translation>
+        <source>删除倒计时</source>
+        <translation>Supprimer le décompte</translation>
     </message>
     <message>
-        <source>时间</source>
-        <translation>Temps</translation>
+        <source>删除第</source>
+        <translation>Supprimer le temps du segment </translation>
+    </message>
+    <message>
+        <source>段预设时间?</source>
+        <translation> ?</translation>
+    </message>
+    <message>
+        <source>设定:</source>
+        <translation>Consigne :</translation>
+    </message>
+    <message>
+        <source>时间:</source>
+        <translation>Temps :</translation>
+    </message>
+    <message>
+        <source>分段计时</source>
+        <translation>Segments</translation>
     </message>
 </context>
 <context>
@@ -187,6 +240,60 @@
     <message>
         <source>应用</source>
         <translation>Applications</translation>
+    </message>
+    <message>
+        <source>启动</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>产量</source>
+        <translation>Pièces</translation>
+    </message>
+    <message>
+        <source>材质</source>
+        <translation>Matériau</translation>
+    </message>
+</context>
+<context>
+    <name>VevOdaraWorkTopBar</name>
+    <message>
+        <source>压力</source>
+        <translation>Pression</translation>
+    </message>
+</context>
+<context>
+    <name>gallery</name>
+    <message>
+        <source>参数设置</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>温度补偿</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>超温参数</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>启用按键蜂鸣</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>倒计时蜂鸣</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>亮度</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>保存参数</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -218,6 +325,29 @@
     <message>
         <source>急停</source>
         <translation>ARRÊT D'URGENCE</translation>
+    </message>
+</context>
+<context>
+    <name>workmaterial</name>
+    <message>
+        <source>主界面</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>布艺</source>
+        <translation>Tissu</translation>
+    </message>
+    <message>
+        <source>水晶</source>
+        <translation>Cristal</translation>
+    </message>
+    <message>
+        <source>金属板</source>
+        <translation>Plaque métallique</translation>
+    </message>
+    <message>
+        <source>石板</source>
+        <translation>Ardoise</translation>
     </message>
 </context>
 </TS>
