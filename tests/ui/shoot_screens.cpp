@@ -2,12 +2,14 @@
 //   xvfb-run -a -s "-screen 0 800x480x24" shoot_screens OUTDIR
 // The panel runs with its real modules against a scripted controller reporting live values.
 #include "panelfixture.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cstdio>
@@ -31,6 +33,12 @@ int main(int argc, char *argv[])
     const QString dir = app.arguments().value(1, QStringLiteral("."));
     QDir().mkpath(dir);
     PanelFixture panel;
+    // TAVRIO_SHOT_LANGUAGE=1 renders the screens in English (the index of m_nLanguage).
+    QTranslator translator;
+    if (qEnvironmentVariableIsSet("TAVRIO_SHOT_LANGUAGE")) {
+        panel.setPara("m_nLanguage", qEnvironmentVariable("TAVRIO_SHOT_LANGUAGE"));
+        Startup::installTranslation(app, translator);
+    }
     if (!panel.start() || !panel.reset())
         return 1;
 
@@ -64,6 +72,13 @@ int main(int argc, char *argv[])
     panel.click("workSegment1");
     panel.waitStatusReplies(2);
     save(panel, dir, "work-screen-segments");
+
+    panel.press("workSegment2");
+    (void)QTest::qWaitFor([&] { return panel.exists("showMessageBoxQuestion"); });
+    panel.release("workSegment2");
+    save(panel, dir, "delete-segment-question");
+    panel.click("boxCancel");
+    (void)QTest::qWaitFor([&] { return !panel.exists("showMessageBoxQuestion"); });
 
     panel.click("workTempStrip");
     (void)QTest::qWaitFor([&] { return panel.exists("setPointField"); });
