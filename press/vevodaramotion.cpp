@@ -128,21 +128,11 @@ void VevOdaraMotion::runBatch(const QString &text, int pauseMs)
         m_heldBatches << text;
         return;
     }
-    // Nothing goes out during the pause: neither the poll nor what is left of an earlier batch.
-    // The lines are queued at once; the send tick starts when the pause is over, and a later
-    // batch's pause extends it.
     m_pVevOdaraSerial->StopReadTimer();
-    if (m_pVevOdaraSerial->m_SetTimer)
-        m_pVevOdaraSerial->m_SetTimer->stop();
+    Msleep(pauseMs);
     m_pVevOdaraSerial->m_nRun = 1;
     RunGcode(text);
-    if (!m_batchPause) {
-        m_batchPause = new QTimer(this);
-        m_batchPause->setSingleShot(true);
-        connect(m_batchPause, &QTimer::timeout, m_pVevOdaraSerial, &VevOdaraSerial::StartSetTimer);
-    }
-    if (!m_batchPause->isActive() || m_batchPause->remainingTime() < pauseMs)
-        m_batchPause->start(pauseMs);
+    m_pVevOdaraSerial->StartSetTimer();
 }
 
 QString VevOdaraMotion::destinationLine()

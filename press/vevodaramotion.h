@@ -49,7 +49,6 @@ public:
     int m_nStartPauseMs = 1000;
     int m_nStopPauseMs = 500;
     int m_nBatchPauseMs = 50;
-    QTimer *m_batchPause = nullptr;
     // Until the start-up batch has gone out, later batches wait in order behind it.
     bool m_bHoldBatches = false;
     QStringList m_heldBatches;
