@@ -63,8 +63,21 @@ void VevOdaraMotion::init()
                                   QStringLiteral("yyyy-MM-dd"));
     m_nTodayProduNum = try_get_ini_para(QStringLiteral("m_nTodayProduNum"), "0").toInt();
 
-    Msleep(m_nStartPauseMs);
-    Qml_cmd(QStringLiteral("set_para"));
+    // The controller takes its set-points a second after start. The lines are read now, as
+    // they stand at the end of start-up, and the second runs on a timer so that the screens come
+    // up meanwhile; batches asked for during it are held and follow the start-up batch in order.
+    emit m_trans->update_file_trans_progress(0);
+    const QString startupLines = setParaLines();
+    m_bHoldBatches = true;
+    QTimer::singleShot(m_nStartPauseMs, this, [this, startupLines] {
+        m_bHoldBatches = false;
+        runBatch(startupLines, 2 * m_nBatchPauseMs);
+        resetIdle();
+        const QStringList held = m_heldBatches;
+        m_heldBatches.clear();
+        for (const QString &text : held)
+            runBatch(text);
+    });
 }
 
 int VevOdaraMotion::OpenSerial()
@@ -104,10 +117,19 @@ void VevOdaraMotion::RunGcode(const QString &text)
 
 void VevOdaraMotion::runBatch(const QString &text)
 {
+    runBatch(text, m_nBatchPauseMs);
+}
+
+void VevOdaraMotion::runBatch(const QString &text, int pauseMs)
+{
     if (!m_pVevOdaraSerial)
         return;
+    if (m_bHoldBatches) {
+        m_heldBatches << text;
+        return;
+    }
     m_pVevOdaraSerial->StopReadTimer();
-    Msleep(m_nBatchPauseMs);
+    Msleep(pauseMs);
     m_pVevOdaraSerial->m_nRun = 1;
     RunGcode(text);
     m_pVevOdaraSerial->StartSetTimer();
@@ -140,20 +162,24 @@ QString VevOdaraMotion::setPointLines()
     return text;
 }
 
-void VevOdaraMotion::setPara()
+QString VevOdaraMotion::setParaLines()
 {
-    emit m_trans->update_file_trans_progress(0);
-    Msleep(m_nBatchPauseMs);
     const bool separate =
         try_get_ini_para(QStringLiteral("m_nUseSeparateCounter"), "0").toInt() == 1;
     const int seconds =
         try_get_ini_para(
             separate ? QStringLiteral("m_nDestTimer1") : QStringLiteral("m_nDestTimer"), "0")
             .toInt();
-    runBatch(destinationLine() + QStringLiteral("$102=%1\n").arg(seconds) +
-             QStringLiteral("$106=") + realPara("m_dTemperatureOffset") +
-             QStringLiteral("\n$107=") + realPara("m_dTempPID_P") + QStringLiteral("\n$108=") +
-             realPara("m_dTempPID_S") + '\n');
+    return destinationLine() + QStringLiteral("$102=%1\n").arg(seconds) + QStringLiteral("$106=") +
+           realPara("m_dTemperatureOffset") + QStringLiteral("\n$107=") + realPara("m_dTempPID_P") +
+           QStringLiteral("\n$108=") + realPara("m_dTempPID_S") + '\n';
+}
+
+void VevOdaraMotion::setPara()
+{
+    emit m_trans->update_file_trans_progress(0);
+    // This batch waits twice as long before it goes out.
+    runBatch(setParaLines(), 2 * m_nBatchPauseMs);
     resetIdle();
 }
 

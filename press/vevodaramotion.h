@@ -49,6 +49,9 @@ public:
     int m_nStartPauseMs = 1000;
     int m_nStopPauseMs = 500;
     int m_nBatchPauseMs = 50;
+    // Until the start-up batch has gone out, later batches wait in order behind it.
+    bool m_bHoldBatches = false;
+    QStringList m_heldBatches;
 
 signals:
     void update_runIndex(int nIndex);
@@ -62,9 +65,11 @@ private:
     void Serial_cmd(const QString &cmd);
     // Stops the poll, queues the lines and starts the send tick.
     void runBatch(const QString &text);
+    void runBatch(const QString &text, int pauseMs);
     QString destinationLine();
     QString realPara(const char *name) const;
     QString setPointLines();
+    QString setParaLines();
     void setPara();
     void setDestTimer(const Command &command, bool clearPieceFlag);
     void idleSleep(int n);

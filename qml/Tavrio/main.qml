@@ -311,26 +311,39 @@ Window {
         }
     }
 
-    NumericKeypad {
-        id: keyBoard
-        objectName: "keyBoard"
+    // The keyboards are built the first time they are wanted, not at start.
+    Loader {
         z: 30
         anchors.centerIn: parent
         width: m_para.keyboard_width
         height: m_para.keyboard_height
         visible: m_para.isShowMoveKeyBoard && m_para.enableShowMoveKeyBoard
-        onVisibleChanged: select_all()
+        active: false
+        onVisibleChanged: if (visible) active = true
+        sourceComponent: NumericKeypad {
+            id: keyBoard
+            objectName: "keyBoard"
+            anchors.fill: parent
+            onVisibleChanged: select_all()
+            Component.onCompleted: select_all()
+        }
     }
 
-    FunctionKeyboard {
-        id: funckeyBoard
-        objectName: "funckeyBoard"
+    Loader {
         z: 30
         anchors.centerIn: parent
         width: m_para.keyboard_width
         height: m_para.keyboard_height
         visible: m_para.isShowFuncKeyBoard
-        onVisibleChanged: select_all()
+        active: false
+        onVisibleChanged: if (visible) active = true
+        sourceComponent: FunctionKeyboard {
+            id: funckeyBoard
+            objectName: "funckeyBoard"
+            anchors.fill: parent
+            onVisibleChanged: select_all()
+            Component.onCompleted: select_all()
+        }
     }
 
     Item {
