@@ -5,6 +5,7 @@
 #include "qmlsignal.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QSerialPortInfo>
 #include <QTextCodec>
@@ -82,11 +83,11 @@ int VevOdaraSerial::OpenSerial()
         serial->close();
     }
 
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    const QStringList ports = availablePortNames();
     set_ini_para(QStringLiteral("m_nSerialTotalNum"), QString::number(ports.size()), kGeneral);
     for (int i = 0; i < ports.size(); ++i) {
-        set_ini_para(QStringLiteral("m_sPortName_%1").arg(i), ports.at(i).portName(), kGeneral);
-        vlog(QStringLiteral("串口：") + ports.at(i).portName());
+        set_ini_para(QStringLiteral("m_sPortName_%1").arg(i), ports.at(i), kGeneral);
+        vlog(QStringLiteral("串口：") + ports.at(i));
     }
     // Kept for the screens and written back unchanged; the controller is always on one device.
     const QString configured = try_get_ini_para(QStringLiteral("m_sPortName"), "COM3");
@@ -182,24 +183,31 @@ void VevOdaraSerial::dropLostPort()
     emit m_trans->update_tportstate(0);
 }
 
+QStringList VevOdaraSerial::availablePortNames()
+{
+    if (Board::instance().isSimulated()) {
+        // Off the panel the machine's own terminals are not the press's ports: the only port is
+        // the controller's stand-in, when it is there. Walking every terminal of a development
+        // machine through udev would also cost tens of milliseconds at every start.
+        const QString device = portName();
+        if (!QFileInfo::exists(device))
+            return {};
+        return {QSerialPort(device).portName()};
+    }
+    QStringList names;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        names << info.portName();
+    return names;
+}
+
 QStringList VevOdaraSerial::get_portnamelist()
 {
     QStringList names;
-    if (Board::instance().isSimulated()) {
-        // Probing opens each port; off the panel only the controller's stand-in is tried.
-        QSerialPort probe(portName());
+    for (const QString &name : availablePortNames()) {
+        QSerialPort probe(name);
         if (probe.open(QIODevice::ReadWrite)) {
-            names << probe.portName();
-            probe.close();
-        }
-        return names;
-    }
-    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : ports) {
-        QSerialPort probe(info);
-        if (probe.open(QIODevice::ReadWrite)) {
-            names << info.portName();
-            vlog(QStringLiteral("串口号：") + info.portName());
+            names << name;
+            vlog(QStringLiteral("串口号：") + name);
             probe.close();
         }
     }

@@ -34,6 +34,8 @@ public:
 
     int OpenSerial();
     void CloseSerial();
+    // The names of the serial ports there are (only the stand-in off the panel).
+    static QStringList availablePortNames();
     QStringList get_portnamelist();
     void DataSend(const QString &text);
     void StartSetTimer();
