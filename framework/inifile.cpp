@@ -85,11 +85,20 @@ bool write(const QString &file, const QString &key, const QString &value)
 
 bool write(const QString &file, const QMap<QString, QString> &values)
 {
-    // Whatever of the old file can be read is kept; the new values go on top.
-    QMap<QString, QString> all = readAll(file);
-    for (auto it = values.cbegin(); it != values.cend(); ++it)
-        all.insert(it.key(), it.value());
-    return replaceAll(file, all);
+    // Whatever of the old file can be read is kept; the new values go on top. A sound file that
+    // already holds every value is left as it is: no rewrite, no folder sync (the screens set
+    // values such as a material's count index at every start).
+    bool ok = false;
+    QMap<QString, QString> all = readAll(file, &ok);
+    bool changed = !ok;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        auto old = all.find(it.key());
+        if (old == all.end() || old.value() != it.value()) {
+            all.insert(it.key(), it.value());
+            changed = true;
+        }
+    }
+    return changed ? replaceAll(file, all) : true;
 }
 
 QMap<QString, QString> readAll(const QString &file, bool *ok)

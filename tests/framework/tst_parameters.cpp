@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <csignal>
 
 // Parameter store: what is written is seen by everybody at once, reaches the disk promptly and
@@ -140,6 +142,20 @@ void TestParameters::singleKeysOfAnyFile()
              QString("160"));
     QCOMPARE(module.try_get_path_fp_para(lib, "Guest", "9.ini", "m_nDestTemperature", "x"),
              QString("x"));
+
+    // Writing what the file already holds leaves the file alone; a new value replaces it.
+    auto inode = [](const QString &path) {
+        struct stat st
+        {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+    };
+    const QString file = lib + "Guest/0.ini";
+    const ino_t before = inode(file);
+    module.set_path_fp_para(lib, "Guest", "0.ini", "m_nDestTemperature", "160");
+    QCOMPARE(inode(file), before);
+    module.set_path_fp_para(lib, "Guest", "0.ini", "m_nDestTemperature", "170");
+    QVERIFY(inode(file) != before);
+    QCOMPARE(Ini::read(file, "m_nDestTemperature"), QString("170"));
 }
 
 void TestParameters::handWrittenListValueReadsAsText()
