@@ -140,6 +140,7 @@ Window {
             reset_for_power_on();
         }
         show_qml(workFrameUrl, m_root);
+        wallpaperPrefetch.source = "";
     }
 
     Component.onCompleted: {
@@ -205,6 +206,18 @@ Window {
         id: m_para
     }
 
+    // Decodes the work screen's wallpaper on the image thread, on the second core, while the
+    // window and the work screen are being built; the work screen's picture then finds it in
+    // the image cache instead of decoding it on this thread. Dropped once the work screen
+    // holds it. The fill mode is part of the cache's key: it must be the work screen's.
+    Image {
+        id: wallpaperPrefetch
+        visible: false
+        asynchronous: true
+        fillMode: Image.PreserveAspectCrop
+        source: "qrc:/VevOdara_new/Image/" + cpp_para.try_get_para("backimg", "壁纸1.png")
+    }
+
     Item {
         id: m_root
         objectName: "m_root"
@@ -224,7 +237,8 @@ Window {
         }
         Text {
             anchors.centerIn: parent
-            text: qsTr("准备中")
+            // Laid out only while shown.
+            text: lock_language.visible ? qsTr("准备中") : ""
             color: "white"
             font.family: localFont.name
             font.pixelSize: 60 * dShowRatio_Min
@@ -248,12 +262,13 @@ Window {
                 }
             }
         }
+        // The frames of the two overlays are decoded when first shown, not at every start.
         Image {
             id: errorPanel
             width: 640
             height: 400
             anchors.centerIn: parent
-            source: "qrc:/VevOdara_new/Image/大按钮底框.png"
+            source: tErrorForm.visible ? "qrc:/VevOdara_new/Image/大按钮底框.png" : ""
             Text {
                 id: errorCodeText
                 objectName: "errorCodeText"
@@ -295,13 +310,13 @@ Window {
             width: 640
             height: 400
             anchors.centerIn: parent
-            source: "qrc:/VevOdara_new/Image/大按钮底框.png"
+            source: tEmergencyForm.visible ? "qrc:/VevOdara_new/Image/大按钮底框.png" : ""
             Text {
                 anchors.fill: parent
                 anchors.margins: 20
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
-                text: qsTr("急停")
+                text: tEmergencyForm.visible ? qsTr("急停") : ""
                 color: "red"
                 wrapMode: Text.WordWrap
                 font.family: localFont.name
