@@ -63,15 +63,14 @@ struct Simulator
 };
 
 // Starts program and returns the milliseconds until it printed "first-frame" (-1 on failure).
-double timeToFirstFrame(const QString &program, const QProcessEnvironment &env,
-                        const QStringList &extra = QStringList())
+double timeToFirstFrame(const QString &program, const QProcessEnvironment &env)
 {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::SeparateChannels);
     QElapsedTimer clock;
     clock.start();
-    p.start(program, QStringList{QStringLiteral("--first-frame")} + extra);
+    p.start(program, {QStringLiteral("--first-frame")});
     double ms = -1;
     QByteArray out;
     while (clock.elapsed() < 30000 && p.waitForReadyRead(30000)) {
@@ -152,28 +151,19 @@ int main(int argc, char *argv[])
     };
 
     // 1. Start to first frame, the two programs alternating so that both see the same machine.
-    // The third program is the panel without the process module's one-second start pause, to
-    // show what the screens themselves cost.
-    QVector<double> minimal, panel, unpaused;
+    QVector<double> minimal, panel;
     for (int i = 0; i < runs; ++i) {
         minimal << timeToFirstFrame(QStringLiteral(TAVRIO_MINIMAL), baseEnvironment());
-        for (QVector<double> *into : {&panel, &unpaused}) {
-            Simulator sim;
-            QTemporaryDir home;
-            if (!sim.start())
-                return 2;
-            *into << timeToFirstFrame(QStringLiteral(TAVRIO_PANEL_FRAMES), panelEnv(home, sim.port),
-                                      into == &unpaused
-                                          ? QStringList{QStringLiteral("--no-start-pause")}
-                                          : QStringList());
-        }
+        Simulator sim;
+        QTemporaryDir home;
+        if (!sim.start())
+            return 2;
+        panel << timeToFirstFrame(QStringLiteral(TAVRIO_PANEL_FRAMES), panelEnv(home, sim.port));
     }
     const double minimalStart = median(minimal), panelStart = median(panel);
-    const double unpausedStart = median(unpaused);
     std::printf("start to first frame, median of %d (ms): minimal %.1f  panel %.1f  ratio %.2f  "
-                "(bar 2.00); without the start pause %.1f  ratio %.2f\n",
-                runs, minimalStart, panelStart, panelStart / minimalStart, unpausedStart,
-                unpausedStart / minimalStart);
+                "(bar 2.00)\n",
+                runs, minimalStart, panelStart, panelStart / minimalStart);
     std::fflush(stdout);
 
     // 2. Building the two frames.

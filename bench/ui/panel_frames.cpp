@@ -1,15 +1,13 @@
 // The panel started exactly as its own main() starts it, with two measuring hooks:
-//   --first-frame      print "first-frame" once a frame showing the work screen is on the screen
+//   --first-frame      print "first-frame" once a frame showing the work screen, wallpaper
+//                      included, is on the screen
 //   --build-times N    then build the work frame and the application frame N times each and
 //                      print the median time of one show_qml call of each, in milliseconds
-//   --no-start-pause   skip the process module's one-second pause before its first batch, to
-//                      see what start-up costs without it
 //   --phases           print how long each start-up step took
 #include "acppmain.h"
 #include "baseparameter.h"
 #include "printlog.h"
 #include "startup.h"
-#include "vevodaramotion.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,15 +23,24 @@
 #include <cstdio>
 
 namespace {
-bool hasItem(QQuickItem *root, const QString &name)
+QQuickItem *findItem(QQuickItem *root, const QString &name)
 {
-    if (!root)
-        return false;
-    if (root->objectName() == name)
-        return true;
+    if (!root || root->objectName() == name)
+        return root;
     const auto children = root->childItems();
-    return std::any_of(children.begin(), children.end(),
-                       [&](QQuickItem *c) { return hasItem(c, name); });
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+// The work screen is on the screen with its wallpaper decoded, not a frame before.
+bool workScreenComplete(QQuickItem *root)
+{
+    QQuickItem *background = findItem(root, QStringLiteral("frameBackground"));
+    return findItem(root, QStringLiteral("workDestTemp")) && background &&
+           background->property("status").toInt() == 1 /* Image.Ready */;
 }
 
 double median(QVector<double> v)
@@ -85,12 +92,6 @@ int main(int argc, char *argv[])
     cppMain._create_keyring_obj();
     cppMain.create_all_obj();
     phase("modules");
-    if (args.contains(QStringLiteral("--no-start-pause"))) {
-        for (BaseModule *module : cppMain.modules()) {
-            if (auto *motion = qobject_cast<VevOdaraMotion *>(module))
-                motion->m_nStartPauseMs = 0;
-        }
-    }
     cppMain._start_thread();
     phase("init");
     cppMain._init_window();
@@ -101,7 +102,7 @@ int main(int argc, char *argv[])
 
     bool reported = false;
     QObject::connect(window, &QQuickWindow::frameSwapped, &app, [&] {
-        if (reported || !hasItem(window->contentItem(), QStringLiteral("workDestTemp")))
+        if (reported || !workScreenComplete(window->contentItem()))
             return;
         reported = true;
         phase("frame");
