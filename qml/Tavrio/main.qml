@@ -88,6 +88,11 @@ Window {
     function para(name, fallback) {
         return cpp_para.try_get_para(name, fallback);
     }
+    // The address of a wallpaper by its file name; without one, the stored choice. The work
+    // screen and the start-up prefetch below must ask for the very same address.
+    function wallpaper_url(name) {
+        return "qrc:/VevOdara_new/Image/" + (name === undefined ? para("backimg", "壁纸1.png") : name);
+    }
 
     // --- start ----------------------------------------------------------------------------
 
@@ -215,7 +220,7 @@ Window {
         visible: false
         asynchronous: true
         fillMode: Image.PreserveAspectCrop
-        source: "qrc:/VevOdara_new/Image/" + cpp_para.try_get_para("backimg", "壁纸1.png")
+        source: window.wallpaper_url()
     }
 
     Item {

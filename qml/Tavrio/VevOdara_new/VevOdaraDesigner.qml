@@ -9,13 +9,13 @@ Rectangle {
     color: "transparent"
 
     Component.onCompleted: {
-        background.source = "qrc:/VevOdara_new/Image/" + cpp_para.try_get_para("backimg", "壁纸1.png");
+        background.source = wallpaper_url();
         m_para.software_title = "Tavrio " + m_para.software_vision;
     }
 
     Connections {
         target: cpp_signal
-        onUpdate_vevodara_Backimg: background.source = "qrc:/VevOdara_new/Image/" + strImageName
+        onUpdate_vevodara_Backimg: background.source = wallpaper_url(strImageName)
     }
 
     Image {
