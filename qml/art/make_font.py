@@ -70,10 +70,8 @@ def rename(font):
     names = {1: OWN_FAMILY, 3: OWN_POSTSCRIPT, 4: OWN_FAMILY, 6: OWN_POSTSCRIPT,
              16: OWN_FAMILY, 17: "Regular"}
     table = font["name"]
-    for record in list(table.names):
-        if record.nameID in names:
-            table.removeNames(nameID=record.nameID)
     for name_id, text in names.items():
+        table.removeNames(nameID=name_id)
         table.setName(text, name_id, 3, 1, 0x409)
         table.setName(text, name_id, 1, 0, 0)
     if "CFF " in font:
